@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <pcg_random.hpp>
+
+// The process's one generator. It is never seeded: every run of the program starts
+// from the same state, so the same button presses after start-up give the same numbers.
+class RandomSource
+{
+public:
+    // r = m * 2^-24 with m the generator's top 24 bits: a float holds every such value
+    // exactly, so 0 <= r < 1 and 1.0 can never come out through rounding.
+    float nextValue() { return static_cast<float>(nextRaw() >> 8) * 0x1p-24f; }
+
+    // The generator's raw 32-bit output, for tools that test its statistics.
+    std::uint32_t nextRaw() { return engine_(); }
+
+private:
+    // pcg32 in its default state: small, fast, and passes BigCrush.
+    pcg32 engine_;
+};

@@ -1,0 +1,150 @@
+#include "drawNumber.h"
+
+#include "support/ScriptedSource.h"
+
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// The smallest float not below x: generator values are floats, so "r = 0.01" means this.
+float floatAtLeast(double x)
+{
+    float f = static_cast<float>(x);
+    if (static_cast<double>(f) < x) {
+        f = std::nextafter(f, 2.0f);
+    }
+    return f;
+}
+
+float floatBelow(double x)
+{
+    return std::nextafter(floatAtLeast(x), -1.0f);
+}
+
+struct CandidateRow
+{
+    const char* tag;
+    float r;
+    bool accepted;
+    float number; // meaningful when accepted
+};
+
+// Each row is drawn first, followed by a value that is certainly accepted (20): a rejected
+// row shows up as 20 after two values, an accepted one as its own number after one.
+TEST(DrawNumber, ScalesEachValueToItsCandidateAndKeepsOnly1To39)
+{
+    const CandidateRow rows[] = {
+        {"zero is rejected", 0.0f, false, 0},
+        {"just below 0.01 gives 0, rejected", floatBelow(0.01), false, 0},
+        {"0.01 gives 1", floatAtLeast(0.01), true, 1},
+        {"0.39 gives 39", floatAtLeast(0.39), true, 39},
+        {"just below 0.40 still gives 39", floatBelow(0.40), true, 39},
+        {"0.40 gives 40, rejected", floatAtLeast(0.40), false, 0},
+        {"largest value below 1 gives 99, rejected", floatBelow(1.0), false, 0},
+        {"a middle value", 0.1234f, true, 12},
+    };
+    const float fallback = valueFor(20);
+    for (const CandidateRow& row : rows) {
+        SCOPED_TRACE(row.tag);
+        ScriptedSource source({row.r, fallback});
+        DrawState state;
+        const float number = drawNumber(state, source);
+        EXPECT_EQ(number, row.accepted ? row.number : 20.0f);
+        EXPECT_EQ(source.consumed(), row.accepted ? 1u : 2u);
+        EXPECT_EQ(state.previous, number);
+    }
+}
+
+TEST(DrawNumber, EveryAttemptTakesExactlyOneValue)
+{
+    // 0, 55, 99 and 40 are rejected; 7 is accepted on the fifth value.
+    ScriptedSource source(
+        {valueFor(0), valueFor(55), valueFor(99), valueFor(40), valueFor(7), valueFor(8)});
+    DrawState state;
+    EXPECT_EQ(drawNumber(state, source), 7.0f);
+    EXPECT_EQ(source.consumed(), 5u);
+}
+
+TEST(DrawNumber, RejectsThePreviousNumberUntilAnotherWasAccepted)
+{
+    DrawState state;
+    state.accept(17);
+    state.startCombination(); // 17 ended the last line; the new line must not start with it
+
+    ScriptedSource source({valueFor(17), valueFor(18), valueFor(17)});
+    EXPECT_EQ(drawNumber(state, source), 18.0f);
+    EXPECT_EQ(source.consumed(), 2u);
+    EXPECT_EQ(drawNumber(state, source), 17.0f) << "17 is allowed again once 18 came between";
+}
+
+TEST(DrawNumber, NeverRepeatsANumberWithinOneCombination)
+{
+    DrawState state;
+    ScriptedSource source({valueFor(5), valueFor(9), valueFor(5), valueFor(9), valueFor(12)});
+    EXPECT_EQ(drawNumber(state, source), 5.0f);
+    EXPECT_EQ(drawNumber(state, source), 9.0f);
+    // 5 is not the previous number but already stands in the combination.
+    EXPECT_EQ(drawNumber(state, source), 12.0f);
+    EXPECT_EQ(source.consumed(), 5u);
+
+    state.startCombination();
+    ScriptedSource nextLine({valueFor(5)});
+    EXPECT_EQ(drawNumber(state, nextLine), 5.0f) << "a new combination may use 5 again";
+}
+
+TEST(DrawNumber, ANonFiniteProductIsAFloatingPointError)
+{
+    const float faults[] = {std::numeric_limits<float>::quiet_NaN(),
+                            std::numeric_limits<float>::infinity(),
+                            -std::numeric_limits<float>::infinity()};
+    for (float r : faults) {
+        SCOPED_TRACE(r);
+        ScriptedSource source({r, valueFor(3)});
+        DrawState state;
+        EXPECT_THROW(drawNumber(state, source), FloatingPointError);
+        EXPECT_EQ(source.consumed(), 1u);
+        EXPECT_EQ(state.previous, std::nullopt) << "a failed draw accepts nothing";
+    }
+}
+
+// A value under test, then a value that is certainly accepted: how many values the draw took
+// tells whether the first one was accepted.
+struct OneValueThenTwenty
+{
+    float first;
+    int taken = 0;
+    float nextValue() { return taken++ == 0 ? first : valueFor(20); }
+};
+
+TEST(DrawNumber, EveryPossibleGeneratorValueScalesAndIsJudgedAsTheRuleSays)
+{
+    // The generator yields m / 2^24 for every m below 2^24; try them all.
+    constexpr std::uint32_t valueCount = 1u << 24;
+    std::array<std::uint32_t, 100> valuesPerCandidate{};
+    for (std::uint32_t m = 0; m < valueCount; ++m) {
+        const float r = std::ldexp(static_cast<float>(m), -24);
+        const float candidate = candidateOf(r);
+        ASSERT_GE(candidate, 0.0f) << "m = " << m;
+        ASSERT_LE(candidate, 99.0f) << "m = " << m;
+        ASSERT_EQ(candidate, std::floor(candidate));
+        ++valuesPerCandidate[static_cast<std::size_t>(candidate)];
+
+        DrawState state;
+        OneValueThenTwenty source{r};
+        const float number = drawNumber(state, source);
+        const bool inRange = candidate >= 1 && candidate <= 39;
+        ASSERT_EQ(source.taken, inRange ? 1 : 2) << "m = " << m;
+        ASSERT_EQ(number, inRange ? candidate : 20.0f) << "m = " << m;
+    }
+    for (int k = 0; k < 100; ++k) {
+        // 2^24 / 100 = 167772.16: each candidate's interval holds 167772 or 167773 values.
+        EXPECT_GE(valuesPerCandidate[k], 167772u) << k;
+        EXPECT_LE(valuesPerCandidate[k], 167773u) << k;
+    }
+}
+
+} // namespace

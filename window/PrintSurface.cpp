@@ -1,0 +1,71 @@
+#include "PrintSurface.h"
+
+#include "TextMeasure.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Whole floats below 2^24 are exact integers; anything else keeps its shortest form.
+std::string numberDigits(double value)
+{
+    char buffer[64];
+    std::to_chars_result result;
+    if (std::trunc(value) == value && std::fabs(value) < 0x1p24) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+    } else {
+        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
+    }
+    return std::string(buffer, result.ptr);
+}
+
+std::string printedNumber(double value)
+{
+    const std::string digits = numberDigits(value);
+    // The sign position holds a blank for a number that is not negative.
+    return (digits.front() == '-' ? digits : ' ' + digits) + ' ';
+}
+
+struct PrintedTextOf
+{
+    std::string operator()(std::monostate) const { return {}; }
+    std::string operator()(std::string_view text) const { return std::string(text); }
+    std::string operator()(std::int16_t number) const { return printedNumber(number); }
+    std::string operator()(float number) const { return printedNumber(number); }
+};
+
+} // namespace
+
+std::string printedText(const PrintValue& value)
+{
+    return std::visit(PrintedTextOf{}, value);
+}
+
+void PrintSurface::clear()
+{
+    runs_.clear();
+    cursorX_ = 0;
+    cursorY_ = 0;
+}
+
+double PrintSurface::lineHeight() const
+{
+    return measure_.lineHeight();
+}
+
+void PrintSurface::print(PrintStatement statement)
+{
+    for (const PrintItem& item : statement) {
+        std::string text = printedText(item.value);
+        if (!text.empty()) {
+            const double width = measure_.textWidth(text);
+            runs_.push_back({std::move(text), cursorX_, cursorY_, width});
+            cursorX_ += width;
+        }
+        if (item.separator == LineEnd) {
+            cursorX_ = 0;
+            cursorY_ += measure_.lineHeight();
+        }
+    }
+}
