@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The real program where something is missing: no display, a display that is not there,
+# an unknown option. Each gets one clear line and a failure status, never a crash.
+# Usage: environment_e2e.sh BINARY
+set -euo pipefail
+binary=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[[ $("$binary" --version) == "KRIMVEL 1.00" ]] || fail "--version"
+
+check() {
+  local what=$1 expected_status=$2 pattern=$3; shift 3
+  local status=0 output
+  output=$("$@" 2>&1) || status=$?
+  echo "$what: status $status: $output"
+  [[ $status -eq $expected_status ]] || fail "$what: status $status, expected $expected_status"
+  [[ $(wc -l <<<"$output") -eq 1 ]] || fail "$what: expected one line of output"
+  grep -q -- "$pattern" <<<"$output" || fail "$what: message does not mention '$pattern'"
+}
+
+check "no display" 1 "xvfb-run" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary"
+check "unreachable display" 1 "cannot open display" env -u QT_QPA_PLATFORM DISPLAY=:9999 "$binary"
+check "unknown option" 2 "--version" "$binary" --help
+echo "PASS"

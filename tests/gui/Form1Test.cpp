@@ -1,0 +1,196 @@
+#include "WindowFixture.h"
+#include "WindowFonts.h"
+#include "drawNumber.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QWindow>
+#include <stdexcept>
+
+namespace {
+
+using Form1Test = WindowFixture;
+
+TEST_F(Form1Test, StartsWithItsTitleSizeAndNothingPrinted)
+{
+    EXPECT_EQ(form.windowTitle(), "KRIMVEL FERNOS");
+    EXPECT_EQ(form.size(), QSize(553, 354));
+    EXPECT_FALSE(form.windowIcon().isNull());
+    const Qt::WindowFlags flags = form.windowHandle()->flags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.printSurface().runs().empty());
+    EXPECT_EQ(QApplication::focusWidget(), button("Command1"));
+    EXPECT_EQ(yellowPixels(grabWindow(), form.rect()), 0) << "nothing yellow at start";
+}
+
+TEST_F(Form1Test, ControlsStandWhereTheirTwipsSay)
+{
+    struct Row
+    {
+        const char* name;
+        QString caption;
+        QRect geometry;
+    };
+    const Row rows[] = {
+        {"Command1", "KOMPJUTER", {0, 0, 81, 24}},
+        {"Command3", "KOMBINACIJA", {0, 24, 81, 24}},
+        {"Label2", "KRIMVEL", {184, 24, 185, 25}},
+        {"Command2", "BROJ", {0, 48, 81, 24}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto* control = form.findChild<QWidget*>(row.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), row.geometry);
+        const QString caption = row.name[0] == 'L' ? qobject_cast<QLabel*>(control)->text()
+                                                   : qobject_cast<QPushButton*>(control)->text();
+        EXPECT_EQ(caption, row.caption);
+        // The caption must fit inside its control, not be cut at the edge.
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(caption), control->width());
+    }
+}
+
+TEST_F(Form1Test, ButtonsAreSalmonBoldAndNeitherDefaultNorAccessKeyed)
+{
+    for (const char* name : {"Command1", "Command3", "Command2"}) {
+        SCOPED_TRACE(name);
+        QPushButton* b = button(name);
+        EXPECT_TRUE(b->font().bold());
+        EXPECT_EQ(b->font().pixelSize(), 11) << "8.25 pt at 96 dpi";
+        EXPECT_FALSE(b->isDefault());
+        EXPECT_FALSE(b->autoDefault());
+        EXPECT_FALSE(b->text().contains('&'));
+        const QImage face = b->grab().toImage();
+        // Just inside the two-pixel edge, above the caption.
+        const int inside = qRound(3 * face.devicePixelRatio());
+        EXPECT_EQ(face.pixelColor(inside, inside).name(), "#ff8080")
+            << "the face is exactly &H008080FF&, no gradient";
+    }
+}
+
+TEST_F(Form1Test, BannerIsOrangeItalicRoundedAndTakesNoFocus)
+{
+    auto* label = form.findChild<QLabel*>("Label2");
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 128, 0));
+    EXPECT_FALSE(label->autoFillBackground()) << "the picture shows around the letters";
+    EXPECT_TRUE(label->font().italic());
+    EXPECT_TRUE(label->font().bold());
+    const QString face = QFontInfo(label->font()).family();
+    EXPECT_TRUE(face == "Arial Rounded MT Bold" || face == "Comfortaa") << face.toStdString();
+}
+
+TEST_F(Form1Test, PrintFontIsArialOrItsMetricTwin)
+{
+    const QFontInfo info(WindowFonts::printFont());
+    EXPECT_TRUE(info.family() == "Arial" || info.family() == "Liberation Sans")
+        << info.family().toStdString();
+    EXPECT_TRUE(info.bold());
+    EXPECT_EQ(info.pixelSize(), 21) << "15.75 pt at 96 dpi";
+}
+
+TEST_F(Form1Test, TabWalksTheButtonsInOrderAndSkipsTheBanner)
+{
+    const char* order[] = {"Command3", "Command2", "Command1"};
+    for (const char* expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
+    }
+}
+
+TEST_F(Form1Test, EachButtonShowsOnlyItsOwnOutput)
+{
+    click("Command1");
+    auto lines = printedLines();
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines.begin()->first, 5);
+    EXPECT_EQ(lines.rbegin()->first, 14);
+    EXPECT_EQ(lines[5].rfind(" 1  -  KOMBINACIJA  - ", 0), 0u) << lines[5];
+
+    click("Command3");
+    lines = printedLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines.begin()->first, 5);
+    EXPECT_EQ(form.printSurface().runs().size(), 7u);
+
+    click("Command2");
+    lines = printedLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(form.printSurface().runs().size(), 1u);
+}
+
+TEST_F(Form1Test, SpaceAndEnterPressTheFocusedButton)
+{
+    const struct
+    {
+        const char* tag;
+        Qt::Key key;
+    } rows[] = {
+        {"space", Qt::Key_Space}, {"enter", Qt::Key_Return}, {"keypad enter", Qt::Key_Enter}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.tag);
+        button("Command2")->setFocus(Qt::TabFocusReason);
+        click("Command1");
+        ASSERT_EQ(form.printSurface().runs().size(), 110u);
+        button("Command2")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button("Command2"), row.key);
+        EXPECT_EQ(form.printSurface().runs().size(), 1u) << "BROJ replaced KOMPJUTER's output";
+    }
+}
+
+TEST_F(Form1Test, NumbersArePaintedInYellowBelowTheButtons)
+{
+    click("Command3");
+    const QImage image = grabWindow();
+    const int top = 72; // the buttons end 1080 twips down
+    EXPECT_GT(yellowPixels(image, QRect(0, top, 553, 354 - top)), 200);
+    EXPECT_EQ(yellowPixels(image, QRect(0, 0, 81, top)), 0) << "buttons lie above the text";
+}
+
+TEST_F(Form1Test, ResizingKeepsControlsAndPrintedNumbers)
+{
+    click("Command1");
+    const auto before = form.printSurface().runs();
+    for (QSize size : {QSize(1, 1), QSize(300, 200), QSize(1400, 1000), QSize(553, 354)}) {
+        form.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(button("Command3")->geometry(), QRect(0, 24, 81, 24));
+        EXPECT_EQ(form.printSurface().runs(), before);
+    }
+    form.hide();
+    form.showMinimized();
+    form.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form.printSurface().runs(), before) << "a minimise never loses the numbers";
+    EXPECT_GT(yellowPixels(grabWindow(), QRect(0, 72, 553, 282)), 1000);
+}
+
+TEST_F(Form1Test, ALargeWindowShowsMaroonBeyondThePicture)
+{
+    form.resize(1200, 900);
+    QApplication::processEvents();
+    const QImage image = grabWindow();
+    const double s = image.devicePixelRatio();
+    EXPECT_EQ(image.pixelColor(qRound(1100 * s), qRound(100 * s)).name(), "#800000");
+    EXPECT_EQ(image.pixelColor(qRound(100 * s), qRound(850 * s)).name(), "#800000");
+    EXPECT_NE(image.pixelColor(qRound(500 * s), qRound(300 * s)).name(), "#800000")
+        << "the picture itself is drawn";
+}
+
+TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)
+{
+    QString reported;
+    form.setFatalErrorHandler([&](const QString& message) { reported = message; });
+    form.runHandler([](PrintSurface& surface) {
+        const PrintItem item[] = {{std::string_view("before"), RunOn}};
+        surface.print(item);
+        throw FloatingPointError();
+    });
+    EXPECT_EQ(reported, "Floating-point error while drawing a number.");
+    ASSERT_EQ(form.printSurface().runs().size(), 1u);
+    EXPECT_EQ(form.printSurface().runs()[0].text, "before");
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Form1.h"
+#include "RandomSource.h"
+
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+#include <ostream>
+#include <string>
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& string, std::ostream* out)
+{
+    *out << '"' << string.toStdString() << '"';
+}
+
+// A freshly started window, shown and active, with its own generator.
+class WindowFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form.showCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    QPushButton* button(const char* name) { return form.findChild<QPushButton*>(name); }
+
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    // The printed lines as the user reads them, keyed by line number from the top (1-based).
+    std::map<int, std::string> printedLines() const
+    {
+        std::map<int, std::string> lines;
+        const PrintSurface& surface = form.printSurface();
+        for (const PrintedRun& run : surface.runs()) {
+            lines[static_cast<int>(run.y / surface.lineHeight() + 0.5) + 1] += run.text;
+        }
+        return lines;
+    }
+
+    // Pixels of the printed text's yellow within a rectangle of the window, in logical pixels.
+    static int yellowPixels(const QImage& image, const QRect& logicalArea)
+    {
+        const double scale = image.devicePixelRatio();
+        const QRect area(
+            QPoint(qRound(logicalArea.left() * scale), qRound(logicalArea.top() * scale)),
+            logicalArea.size() * scale);
+        int count = 0;
+        const QRect inside = area.intersected(image.rect());
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.red() > 220 && c.green() > 220 && c.blue() < 60;
+            }
+        }
+        return count;
+    }
+
+    QImage grabWindow() { return form.grab().toImage(); }
+
+    RandomSource source;
+    Form1 form{source};
+};

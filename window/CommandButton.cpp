@@ -1,0 +1,54 @@
+#include "CommandButton.h"
+
+#include "WindowFonts.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+// A style sheet that sets only the background leaves Fusion's gradient in place; giving
+// the border too makes Qt draw the face in exactly this colour.
+const char* const buttonStyle = R"(
+QPushButton {
+    background-color: #ff8080;
+    color: #000000;
+    border-width: 2px;
+    border-style: outset;
+    border-color: #ffc0c0 #a04848 #a04848 #ffc0c0;
+    padding: 0px;
+}
+QPushButton:focus {
+    border-style: solid;
+    border-color: #000000;
+}
+QPushButton:pressed {
+    border-style: inset;
+    border-color: #a04848 #ffc0c0 #ffc0c0 #a04848;
+}
+)";
+
+} // namespace
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(parent)
+{
+    // Captions are set as plain text: "&" would make an access key, and there are none.
+    setText(caption);
+    setFont(WindowFonts::buttonFont());
+    setStyleSheet(QString::fromLatin1(buttonStyle));
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space is handled by QPushButton itself; Enter presses a focused button too, as users
+    // of this kind of program expect.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}

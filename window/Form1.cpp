@@ -1,0 +1,147 @@
+#include "Form1.h"
+
+#include "CommandButton.h"
+#include "RandomSource.h"
+#include "Twips.h"
+#include "WindowFonts.h"
+#include "drawCommands.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <exception>
+
+namespace {
+
+// Colours as the window's properties give them: &H00BBGGRR&.
+const QColor backgroundColour(0x80, 0x00, 0x00);
+const QColor printColour(0xff, 0xff, 0x00);
+const QColor bannerColour(0xff, 0x80, 0x00);
+
+constexpr int clientWidthTwips = 8295;
+constexpr int clientHeightTwips = 5310;
+
+void showErrorAndQuit(QWidget* window, const QString& message)
+{
+    QMessageBox::critical(window, QStringLiteral("KRIMVEL"),
+                          message + QStringLiteral("\n\nKRIMVEL has to close."));
+    QCoreApplication::exit(1);
+}
+
+} // namespace
+
+Form1::Form1(RandomSource& source, QWidget* parent)
+    : QWidget(parent), source_(source), printFont_(WindowFonts::printFont()), measure_(printFont_),
+      surface_(measure_), background_(QStringLiteral(":/pictures/background.jpg")),
+      fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/krimvel.ico")));
+    // The picture and the printed text cover the whole client area on every paint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(sizeHint());
+    createControls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::showCentred()
+{
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - rect().center());
+    show();
+    // Without a window manager nobody else gives the window the keyboard.
+    activateWindow();
+    raise();
+}
+
+QSize Form1::sizeHint() const
+{
+    return Twips::rect(0, 0, clientWidthTwips, clientHeightTwips).size();
+}
+
+void Form1::createControls()
+{
+    // Created in tab order; the label takes no focus and is skipped.
+    auto* command1 = new CommandButton(QStringLiteral("KOMPJUTER"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(Twips::rect(0, 0, 1215, 360));
+
+    auto* command3 = new CommandButton(QStringLiteral("KOMBINACIJA"), this);
+    command3->setObjectName(QStringLiteral("Command3"));
+    command3->setGeometry(Twips::rect(0, 360, 1215, 360));
+
+    auto* label2 = new QLabel(QStringLiteral("KRIMVEL"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(Twips::rect(2760, 360, 2775, 375));
+    label2->setFont(WindowFonts::bannerFont());
+    label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label2->setTextFormat(Qt::PlainText);
+    label2->setFocusPolicy(Qt::NoFocus);
+    QPalette bannerPalette = label2->palette();
+    bannerPalette.setColor(QPalette::WindowText, bannerColour);
+    label2->setPalette(bannerPalette);
+
+    auto* command2 = new CommandButton(QStringLiteral("BROJ"), this);
+    command2->setObjectName(QStringLiteral("Command2"));
+    command2->setGeometry(Twips::rect(0, 720, 1215, 360));
+
+    setTabOrder(command1, command3);
+    setTabOrder(command3, command2);
+
+    connect(command1, &QPushButton::clicked, this, [this] {
+        runHandler([this](PrintSurface& surface) { showTenCombinations(surface, source_); });
+    });
+    connect(command3, &QPushButton::clicked, this, [this] {
+        runHandler([this](PrintSurface& surface) { showOneCombination(surface, source_); });
+    });
+    connect(command2, &QPushButton::clicked, this, [this] {
+        runHandler([this](PrintSurface& surface) { showOneNumber(surface, source_); });
+    });
+
+    command1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::runHandler(const std::function<void(PrintSurface&)>& handler)
+{
+    try {
+        handler(surface_);
+    } catch (const std::exception& error) {
+        // What was printed before the error stays on the window until the program ends.
+        update();
+        fatalErrorHandler_(QString::fromUtf8(error.what()));
+        return;
+    }
+    update();
+}
+
+void Form1::setFatalErrorHandler(FatalErrorHandler handler)
+{
+    fatalErrorHandler_ = std::move(handler);
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    // On a scaled screen the picture is enlarged with it; smoothly, not in blocks.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The colour shows only where the window is larger than the picture.
+    painter.fillRect(rect(), backgroundColour);
+    painter.drawPixmap(0, 0, background_);
+    paintPrintedText(painter);
+}
+
+void Form1::paintPrintedText(QPainter& painter) const
+{
+    painter.setFont(printFont_);
+    painter.setPen(printColour);
+    const double ascent = measure_.ascent();
+    for (const PrintedRun& run : surface_.runs()) {
+        const QPointF baseline(Twips::toPixels(run.x), Twips::toPixels(run.y + ascent));
+        painter.drawText(baseline, QString::fromStdString(run.text));
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+// The window's fonts. Sizes are given in points at 96 dots per inch and set in logical
+// pixels, so text grows with the window's geometry on every screen scale instead of
+// following the screen's DPI on its own.
+namespace WindowFonts {
+
+// Printed numbers and instructions: Arial, bold, 15.75 pt.
+QFont printFont();
+// Button captions: Arial, bold, 8.25 pt.
+QFont buttonFont();
+// The banner: Arial Rounded MT Bold, bold italic, 15.75 pt; falls back to another
+// rounded face, never to a plain sans.
+QFont bannerFont();
+
+} // namespace WindowFonts
