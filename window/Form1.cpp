@@ -2,9 +2,11 @@
 
 #include "CommandButton.h"
 #include "RandomSource.h"
+#include "SoundObject.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 #include "drawCommands.h"
+#include "showInstructions.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -90,8 +92,13 @@ void Form1::createControls()
     command2->setObjectName(QStringLiteral("Command2"));
     command2->setGeometry(Twips::rect(0, 720, 1215, 360));
 
+    auto* soundRec1 = new SoundObject(this);
+    soundRec1->setObjectName(QStringLiteral("SoundRec1"));
+    soundRec1->setGeometry(Twips::rect(7680, 120, 480, 480));
+
     setTabOrder(command1, command3);
     setTabOrder(command3, command2);
+    setTabOrder(command2, soundRec1);
 
     connect(command1, &QPushButton::clicked, this, [this] {
         runHandler([this](PrintSurface& surface) { showTenCombinations(surface, source_); });
@@ -102,6 +109,9 @@ void Form1::createControls()
     connect(command2, &QPushButton::clicked, this, [this] {
         runHandler([this](PrintSurface& surface) { showOneNumber(surface, source_); });
     });
+
+    connect(soundRec1, &SoundObject::focusArrived, this,
+            [this] { runHandler([](PrintSurface& surface) { showInstructions(surface); }); });
 
     command1->setFocus(Qt::OtherFocusReason);
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QWindow>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -90,13 +91,24 @@ TEST_F(Form1Test, PrintFontIsArialOrItsMetricTwin)
     EXPECT_EQ(info.pixelSize(), 21) << "15.75 pt at 96 dpi";
 }
 
-TEST_F(Form1Test, TabWalksTheButtonsInOrderAndSkipsTheBanner)
+TEST_F(Form1Test, TabAndShiftTabWalkTheControlsInOrderAndSkipTheBanner)
 {
-    const char* order[] = {"Command3", "Command2", "Command1"};
-    for (const char* expected : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
+    const struct
+    {
+        const char* tag;
+        Qt::Key key;
+        std::vector<QString> order;
+    } rows[] = {
+        {"tab", Qt::Key_Tab, {"Command3", "Command2", "SoundRec1", "Command1"}},
+        {"shift+tab", Qt::Key_Backtab, {"SoundRec1", "Command2", "Command3", "Command1"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.tag);
+        for (const QString& expected : row.order) {
+            QTest::keyClick(QApplication::focusWidget(), row.key);
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
+        }
     }
 }
 

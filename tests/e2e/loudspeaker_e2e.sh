@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The loudspeaker in the real program under Xvfb: three Tab presses after start reach it and
+# show the instructions in yellow on lines 8 to 11; a double-click plays its sound on a
+# PulseAudio null sink.
+# Usage: loudspeaker_e2e.sh BINARY instructions|playback
+# Exits with 77 (skipped) when the playback check cannot have a sound server.
+set -euo pipefail
+binary=$1
+mode=$2
+source "$(dirname "$0")/xsession.sh"
+
+# A private sound server, stopped by its process id on exit.
+start_pulseaudio() {
+  export HOME=$workdir XDG_RUNTIME_DIR=$workdir
+  pulseaudio -D -n --exit-idle-time=-1 --log-target=file:"$workdir/pulse.log" \
+    --load="module-null-sink sink_name=nullsink" \
+    --load="module-native-protocol-unix" >/dev/null 2>&1 || return 1
+  for _ in $(seq 50); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  pactl info >/dev/null 2>&1 || return 1
+  pulse_pid=$(cat "$workdir/pulse/pid" 2>/dev/null || pgrep -n -x pulseaudio)
+  started_pids+=("$pulse_pid")
+}
+
+if [[ $mode == playback ]]; then
+  if ! command -v pulseaudio >/dev/null || ! start_pulseaudio; then
+    echo "SKIPPED: PulseAudio could not start here ($(tail -1 "$workdir/pulse.log" 2>/dev/null))"
+    exit 77
+  fi
+fi
+
+start_xvfb 96
+start_program "$binary"
+read -r w h <<<"$(window_size | tr x ' ')"
+
+if [[ $mode == instructions ]]; then
+
+# Line 8 to 11 of a 21 px Arial line (about 24 px high): y 168 to 265.
+xdotool key --window "$window" Tab Tab Tab
+sleep 0.5
+shot "$workdir/instructions.png"
+in_rows=$(yellow_pixels "$workdir/instructions.png" 0 166 "$w" 102)
+above=$(yellow_pixels "$workdir/instructions.png" 0 73 "$w" 92)
+echo "yellow pixels on lines 8-11: $in_rows, on lines 4-7: $above"
+[[ $in_rows -gt 1500 ]] || fail "the instructions did not appear after three Tab presses"
+[[ $above -eq 0 ]] || fail "yellow above line 8"
+fi
+
+if [[ $mode == playback ]]; then
+  xdotool mousemove --window "$window" 528 24 click --repeat 2 --delay 80 1
+  playing=""
+  for _ in $(seq 50); do
+    playing=$(pactl list sink-inputs 2>/dev/null | grep -c "QtPulseAudio:$program_pid" || true)
+    [[ $playing -gt 0 ]] && break
+    sleep 0.1
+  done
+  echo "streams of the program on the null sink: $playing"
+  [[ $playing -gt 0 ]] || fail "no stream on the sink after a double-click"
+fi
+echo "PASS"

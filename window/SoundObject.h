@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QSoundEffect;
+class QSvgRenderer;
+
+// The loudspeaker in the window's corner: shows its face, takes the focus, tells the window
+// when the focus arrives from elsewhere, and plays its recorded sound when activated
+// (double-click, or Space or Enter while it has the focus).
+class SoundObject : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SoundObject(QWidget* parent);
+    ~SoundObject() override;
+
+    // Plays the sound from its beginning, also when it is already playing.
+    void activate();
+
+signals:
+    // The focus moved onto the object from another control, by Tab, Shift+Tab or the mouse.
+    // Switching back from another program does not count.
+    void focusArrived();
+    // The object was activated: its sound starts from the beginning where there is an output.
+    void activated();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QSoundEffect& sound();
+
+    QSvgRenderer* face_;
+    // Made on first use: loading the audio stack costs start-up time that most runs never need.
+    QSoundEffect* sound_ = nullptr;
+};
