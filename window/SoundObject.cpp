@@ -1,13 +1,10 @@
 #include "SoundObject.h"
 
-#include "AudioWarnings.h"
+#include "LoudspeakerSound.h"
 
-#include <QAudioDevice>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMediaDevices>
 #include <QPainter>
-#include <QSoundEffect>
 #include <QSvgRenderer>
 
 SoundObject::SoundObject(QWidget* parent)
@@ -73,23 +70,9 @@ void SoundObject::keyPressEvent(QKeyEvent* event)
 void SoundObject::activate()
 {
     emit activated();
-    QSoundEffect& effect = sound();
-    // Without an output device there is nothing to play on; say so once and stay silent.
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
-        AudioWarnings::reportNoOutputOnce();
-        return;
-    }
-    // Stopping first makes a second activation start the sound again from its beginning.
-    effect.stop();
-    effect.play();
-}
-
-QSoundEffect& SoundObject::sound()
-{
+    // Made on first use: loading the audio stack costs start-up time most runs never need.
     if (sound_ == nullptr) {
-        AudioWarnings::install();
-        sound_ = new QSoundEffect(this);
-        sound_->setSource(QUrl(QStringLiteral("qrc:/sound/loudspeaker.wav")));
+        sound_ = new LoudspeakerSound(this);
     }
-    return *sound_;
+    sound_->play();
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QSoundEffect;
+class LoudspeakerSound;
 class QSvgRenderer;
 
 // The loudspeaker in the window's corner: shows its face, takes the focus, tells the window
@@ -34,9 +34,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QSoundEffect& sound();
-
     QSvgRenderer* face_;
-    // Made on first use: loading the audio stack costs start-up time that most runs never need.
-    QSoundEffect* sound_ = nullptr;
+    LoudspeakerSound* sound_ = nullptr;
 };
