@@ -1,5 +1,6 @@
 #include "WindowFonts.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 namespace {
@@ -14,6 +15,37 @@ int pixelsForPoints(double points)
 const QStringList arialFaces = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arimo")};
 
+// What the window prints and shows on its buttons, with Arial Bold's advance widths in
+// thousandths of an em (the same as Helvetica Bold's and Liberation Sans Bold's).
+struct ReferenceGlyph
+{
+    char glyph;
+    int advance;
+};
+constexpr ReferenceGlyph arialBoldAdvances[] = {
+    {' ', 278}, {'-', 333}, {'0', 556}, {'1', 556}, {'2', 556}, {'3', 556}, {'4', 556},
+    {'5', 556}, {'6', 556}, {'7', 556}, {'8', 556}, {'9', 556}, {'A', 722}, {'B', 722},
+    {'C', 722}, {'E', 667}, {'I', 278}, {'J', 556}, {'K', 722}, {'M', 833}, {'N', 722},
+    {'O', 778}, {'P', 667}, {'R', 722}, {'T', 611}, {'U', 722},
+};
+
+// Where neither Arial nor a metric twin is installed, the fallback face is usually wider;
+// narrowing it to Arial's widths keeps ten printed lines and the button captions inside
+// the window instead of cut off at its edges.
+void narrowToArialWidths(QFont& font)
+{
+    QString reference;
+    double arialWidth = 0;
+    for (const ReferenceGlyph& g : arialBoldAdvances) {
+        reference += QLatin1Char(g.glyph);
+        arialWidth += g.advance / 1000.0 * font.pixelSize();
+    }
+    const double width = QFontMetricsF(font).horizontalAdvance(reference);
+    if (width > arialWidth * 1.01) {
+        font.setStretch(static_cast<int>(100.0 * arialWidth / width));
+    }
+}
+
 QFont boldFont(const QStringList& families, double points)
 {
     QFont font;
@@ -24,18 +56,25 @@ QFont boldFont(const QStringList& families, double points)
     return font;
 }
 
+QFont arialBold(double points)
+{
+    QFont font = boldFont(arialFaces, points);
+    narrowToArialWidths(font);
+    return font;
+}
+
 } // namespace
 
 namespace WindowFonts {
 
 QFont printFont()
 {
-    return boldFont(arialFaces, 15.75);
+    return arialBold(15.75);
 }
 
 QFont buttonFont()
 {
-    return boldFont(arialFaces, 8.25);
+    return arialBold(8.25);
 }
 
 QFont bannerFont()

@@ -63,7 +63,7 @@ TEST_F(Form1Test, ButtonsAreSalmonBoldAndNeitherDefaultNorAccessKeyed)
         EXPECT_FALSE(b->autoDefault());
         EXPECT_FALSE(b->text().contains('&'));
         const QImage face = b->grab().toImage();
-        // Just inside the two-pixel edge, above the caption.
+        // Just inside the edge, above the caption.
         const int inside = qRound(3 * face.devicePixelRatio());
         EXPECT_EQ(face.pixelColor(inside, inside).name(), "#ff8080")
             << "the face is exactly &H008080FF&, no gradient";
