@@ -124,4 +124,15 @@ TEST_F(PrintSurfaceTest, CommandsPrintTheirNumbersFromTheFifthLine)
     EXPECT_EQ(surface.cursorY(), 14 * FixedMeasure::line);
 }
 
+TEST_F(PrintSurfaceTest, PrintedLinesReadLikeTheWindowWithoutTheBlankLinesAbove)
+{
+    EXPECT_EQ(printedLines(surface), "") << "nothing printed, nothing to read";
+    printItems({{{}, LineEnd}, {{}, LineEnd}});
+    printItems({{std::int16_t{1}, RunOn}, {std::string_view(" - "), LineEnd}});
+    printItems({{{}, LineEnd}});
+    printItems({{39.0f, RunOn}, {5.0f, RunOn}});
+    EXPECT_EQ(printedLines(surface), " 1  - \n\n 39  5 ")
+        << "a blank line between printed lines stays, trailing blanks stay";
+}
+
 } // namespace

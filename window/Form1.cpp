@@ -1,19 +1,25 @@
 #include "Form1.h"
 
 #include "CommandButton.h"
+#include "PrintArea.h"
 #include "RandomSource.h"
 #include "SoundObject.h"
 #include "Twips.h"
+#include "WindowAccessibility.h"
 #include "WindowFonts.h"
 #include "drawCommands.h"
 #include "showInstructions.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <exception>
 
 namespace {
@@ -38,6 +44,7 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 Form1::Form1(RandomSource& source, QWidget* parent)
     : QWidget(parent), source_(source), printFont_(WindowFonts::printFont()), measure_(printFont_),
       surface_(measure_), background_(QStringLiteral(":/pictures/background.jpg")),
+      printArea_(new PrintArea(surface_, this)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -45,8 +52,16 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/pictures/krimvel.ico")));
     // The picture and the printed text cover the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installWindowAccessibility();
+    // Made first, so it lies below every control.
+    printArea_->setObjectName(QStringLiteral("PrintArea"));
+    printArea_->setAccessibleDescription(QStringLiteral("Izvučeni brojevi"));
     resize(sizeHint());
     createControls();
+
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, &Form1::copyPrintedText);
 }
 
 Form1::~Form1() = default;
@@ -72,10 +87,12 @@ void Form1::createControls()
     auto* command1 = new CommandButton(QStringLiteral("KOMPJUTER"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(Twips::rect(0, 0, 1215, 360));
+    command1->setAccessibleDescription(QStringLiteral("Deset kombinacija"));
 
     auto* command3 = new CommandButton(QStringLiteral("KOMBINACIJA"), this);
     command3->setObjectName(QStringLiteral("Command3"));
     command3->setGeometry(Twips::rect(0, 360, 1215, 360));
+    command3->setAccessibleDescription(QStringLiteral("Jedna kombinacija"));
 
     auto* label2 = new QLabel(QStringLiteral("KRIMVEL"), this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -91,10 +108,14 @@ void Form1::createControls()
     auto* command2 = new CommandButton(QStringLiteral("BROJ"), this);
     command2->setObjectName(QStringLiteral("Command2"));
     command2->setGeometry(Twips::rect(0, 720, 1215, 360));
+    command2->setAccessibleDescription(QStringLiteral("Jedan broj"));
 
     auto* soundRec1 = new SoundObject(this);
     soundRec1->setObjectName(QStringLiteral("SoundRec1"));
     soundRec1->setGeometry(Twips::rect(7680, 120, 480, 480));
+    soundRec1->setAccessibleName(QStringLiteral("Zvučnik"));
+    soundRec1->setAccessibleDescription(
+        QStringLiteral("Uputstvo; dvostruki klik pušta snimljeni zvuk"));
 
     setTabOrder(command1, command3);
     setTabOrder(command3, command2);
@@ -123,10 +144,35 @@ void Form1::runHandler(const std::function<void(PrintSurface&)>& handler)
     } catch (const std::exception& error) {
         // What was printed before the error stays on the window until the program ends.
         update();
+        printArea_->announceChange();
         fatalErrorHandler_(QString::fromUtf8(error.what()));
         return;
     }
     update();
+    printArea_->announceChange();
+}
+
+void Form1::copyPrintedText() const
+{
+    const QString text = printArea_->text();
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
+    }
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("Copy"), this, &Form1::copyPrintedText);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!surface_.runs().empty());
+    menu.exec(event->globalPos());
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    printArea_->setGeometry(rect());
 }
 
 void Form1::setFatalErrorHandler(FatalErrorHandler handler)

@@ -8,6 +8,7 @@
 #include <functional>
 
 class CommandButton;
+class PrintArea;
 class QLabel;
 class RandomSource;
 
@@ -36,8 +37,14 @@ public:
 
     QSize sizeHint() const override;
 
+    // Puts what the window shows in print on the clipboard, a printed line to a text line.
+    // With nothing printed the clipboard keeps what it had.
+    void copyPrintedText() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createControls();
@@ -48,5 +55,6 @@ private:
     WindowFontMeasure measure_;
     PrintSurface surface_;
     QPixmap background_;
+    PrintArea* printArea_;
     FatalErrorHandler fatalErrorHandler_;
 };

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -68,4 +69,25 @@ void PrintSurface::print(PrintStatement statement)
             cursorY_ += measure_.lineHeight();
         }
     }
+}
+
+std::string printedLines(const PrintSurface& surface)
+{
+    std::map<long, std::string> lines;
+    for (const PrintedRun& run : surface.runs()) {
+        lines[std::lround(run.y / surface.lineHeight())] += run.text;
+    }
+    std::string text;
+    if (lines.empty()) {
+        return text;
+    }
+    for (long line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
+        if (line != lines.begin()->first) {
+            text += '\n';
+        }
+        if (const auto found = lines.find(line); found != lines.end()) {
+            text += found->second;
+        }
+    }
+    return text;
 }

@@ -46,3 +46,7 @@ private:
 // How an item reads when printed: numbers get a leading blank (or a minus sign) and a
 // trailing blank, whole values have no decimal point, texts are taken as they are.
 std::string printedText(const PrintValue& value);
+
+// The printed text as a reader sees it: one line of text per printed line, the runs of each
+// line joined with their blanks, and the blank lines above the first printed line left out.
+std::string printedLines(const PrintSurface& surface);

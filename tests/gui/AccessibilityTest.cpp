@@ -1,0 +1,98 @@
+#include "PrintArea.h"
+#include "SoundObject.h"
+#include "WindowFixture.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QSignalSpy>
+
+namespace {
+
+class AccessibilityTest : public WindowFixture
+{
+protected:
+    static QAccessibleInterface* accessible(QObject* object)
+    {
+        return QAccessible::queryAccessibleInterface(object);
+    }
+
+    QObject* printArea() { return form.findChild<PrintArea*>("PrintArea"); }
+
+    QString printedText() { return accessible(printArea())->text(QAccessible::Name); }
+};
+
+TEST_F(AccessibilityTest, EveryControlHasANameAndADescriptionInSerbian)
+{
+    const struct
+    {
+        const char* control;
+        QAccessible::Role role;
+        QString name;
+        QString description;
+    } rows[] = {
+        {"Command1", QAccessible::Button, "KOMPJUTER", "Deset kombinacija"},
+        {"Command3", QAccessible::Button, "KOMBINACIJA", "Jedna kombinacija"},
+        {"Command2", QAccessible::Button, "BROJ", "Jedan broj"},
+        {"SoundRec1", QAccessible::Button, "Zvučnik",
+         "Uputstvo; dvostruki klik pušta snimljeni zvuk"},
+        {"PrintArea", QAccessible::StaticText, "", "Izvučeni brojevi"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
+        QAccessibleInterface* control = accessible(form.findChild<QWidget*>(row.control));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->role(), row.role);
+        EXPECT_EQ(control->text(QAccessible::Name), row.name);
+        EXPECT_EQ(control->text(QAccessible::Description), row.description);
+        EXPECT_EQ(control->parent()->object(), &form) << "reachable from the window";
+    }
+}
+
+TEST_F(AccessibilityTest, ThePrintedAreaReadsExactlyThePrintedLinesAfterEachCommand)
+{
+    click("Command1");
+    const QStringList ten = printedText().split('\n');
+    ASSERT_EQ(ten.size(), 10);
+    EXPECT_TRUE(ten[0].startsWith(" 1  -  KOMBINACIJA  - ")) << ten[0].toStdString();
+    EXPECT_TRUE(ten[9].startsWith(" 10  -  KOMBINACIJA  - ")) << ten[9].toStdString();
+
+    click("Command3");
+    EXPECT_EQ(printedText().count(' '), 14) << "seven numbers, each with a blank on both sides";
+    EXPECT_FALSE(printedText().contains('\n'));
+
+    button("Command1")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(button("Command1"), Qt::Key_Backtab);
+    EXPECT_EQ(printedText(), "     DOZVOLITE KOMPJUTERU DA IGRA UMESTO VAS \n"
+                             "                 VI SAMO UPISITE BROJEVE NA LISTIC \n"
+                             "                         I OBAVEZNO UPLATITE \n"
+                             "                                  SRECNO !!!");
+}
+
+// Qt delivers the events only where a screen reader listens (not on the offscreen platform);
+// the AT-SPI test under Xvfb reads them from outside the process.
+TEST_F(AccessibilityTest, EachCommandAndTheInstructionsAnnounceTheirNewText)
+{
+    QSignalSpy announcements(form.findChild<PrintArea*>("PrintArea"), &PrintArea::changeAnnounced);
+    click("Command1");
+    click("Command2");
+    QTest::mouseClick(form.findChild<SoundObject*>("SoundRec1"), Qt::LeftButton);
+    EXPECT_EQ(announcements.count(), 3);
+
+    // Moving around without printing announces nothing.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    form.resize(700, 500);
+    EXPECT_EQ(announcements.count(), 3);
+}
+
+TEST_F(AccessibilityTest, TheLoudspeakerCanBePressedByAssistiveTechnology)
+{
+    auto* loudspeaker = form.findChild<SoundObject*>("SoundRec1");
+    QSignalSpy activations(loudspeaker, &SoundObject::activated);
+    QAccessibleActionInterface* actions = accessible(loudspeaker)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(activations.count(), 1);
+}
+
+} // namespace
