@@ -1,0 +1,123 @@
+#include "DrawState.h"
+#include "FixedWidthMeasure.h"
+#include "PrintSurface.h"
+#include "RandomSource.h"
+#include "alternativePickers.h"
+#include "drawCommands.h"
+#include "drawNumber.h"
+
+#include <array>
+#include <benchmark/benchmark.h>
+#include <cstdint>
+
+namespace {
+
+constexpr int numbersPerCombination = 7;
+
+// Every picker keeps its generator across iterations, as the program keeps its one source,
+// so an iteration pays for drawing and never for seeding.
+
+void numberFreshRule(benchmark::State& state)
+{
+    RandomSource source;
+    for (auto _ : state) {
+        DrawState draw;
+        benchmark::DoNotOptimize(drawNumber(draw, source));
+    }
+}
+
+template <class Picker> void numberFreshAlternative(benchmark::State& state)
+{
+    Picker picker;
+    for (auto _ : state) {
+        std::uint64_t taken = 0;
+        benchmark::DoNotOptimize(picker.pick(taken));
+    }
+}
+
+// A stream of single numbers, each differing from the one before: only the previous
+// number is ruled out.
+void numberSteadyRule(benchmark::State& state)
+{
+    RandomSource source;
+    DrawState draw;
+    for (auto _ : state) {
+        draw.startCombination();
+        benchmark::DoNotOptimize(drawNumber(draw, source));
+    }
+}
+
+template <class Picker> void numberSteadyAlternative(benchmark::State& state)
+{
+    Picker picker;
+    int previous = 0;
+    for (auto _ : state) {
+        std::uint64_t taken = std::uint64_t{1} << previous;
+        previous = picker.pick(taken);
+        benchmark::DoNotOptimize(previous);
+    }
+}
+
+void combinationRule(benchmark::State& state)
+{
+    RandomSource source;
+    for (auto _ : state) {
+        DrawState draw;
+        std::array<float, numbersPerCombination> numbers;
+        for (float& number : numbers) {
+            number = drawNumber(draw, source);
+        }
+        benchmark::DoNotOptimize(numbers);
+        benchmark::ClobberMemory();
+    }
+}
+
+template <class Picker> void combinationAlternative(benchmark::State& state)
+{
+    Picker picker;
+    for (auto _ : state) {
+        std::uint64_t taken = 0;
+        std::array<int, numbersPerCombination> numbers;
+        for (int& number : numbers) {
+            number = picker.pick(taken);
+        }
+        benchmark::DoNotOptimize(numbers);
+        benchmark::ClobberMemory();
+    }
+}
+
+// A whole button press minus the painting: clear, draw, lay the text out. The surface is
+// reused, as the window reuses its own.
+template <void (*command)(PrintSurface&, RandomSource&)>
+void commandOntoSurface(benchmark::State& state)
+{
+    const FixedWidthMeasure measure;
+    PrintSurface surface(measure);
+    RandomSource source;
+    for (auto _ : state) {
+        command(surface, source);
+        benchmark::DoNotOptimize(surface.runs().data());
+        benchmark::ClobberMemory();
+    }
+}
+
+} // namespace
+
+BENCHMARK(numberFreshRule)->Name("number/fresh/rule");
+BENCHMARK(numberFreshAlternative<StandardPicker>)->Name("number/fresh/mt19937");
+BENCHMARK(numberFreshAlternative<LemirePicker>)->Name("number/fresh/lemire");
+
+BENCHMARK(numberSteadyRule)->Name("number/steady/rule");
+BENCHMARK(numberSteadyAlternative<StandardPicker>)->Name("number/steady/mt19937");
+BENCHMARK(numberSteadyAlternative<LemirePicker>)->Name("number/steady/lemire");
+
+BENCHMARK(combinationRule)->Name("combination/rule");
+BENCHMARK(combinationAlternative<StandardPicker>)->Name("combination/mt19937");
+BENCHMARK(combinationAlternative<LemirePicker>)->Name("combination/lemire");
+
+BENCHMARK(commandOntoSurface<showTenCombinations<PrintSurface, RandomSource>>)
+    ->Name("command/showTenCombinations");
+BENCHMARK(commandOntoSurface<showOneCombination<PrintSurface, RandomSource>>)
+    ->Name("command/showOneCombination");
+BENCHMARK(commandOntoSurface<showOneNumber<PrintSurface, RandomSource>>)
+    ->Name("command/showOneNumber");

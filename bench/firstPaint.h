@@ -1,0 +1,17 @@
+#pragma once
+
+#include "NextPaint.h"
+
+#include <QElapsedTimer>
+
+// Started first thing in main: the probes report their times from there.
+extern QElapsedTimer sinceMain;
+
+void printMilliseconds(const char* key, qint64 nanoseconds);
+
+// Prints how long the process took to its first frame once `nextPaint` fires, then quits
+// the application.
+void reportFirstPaintThenQuit(NextPaint& nextPaint);
+
+// A plain window of Form1's size, shown as Form1 shows itself: what any Qt window costs.
+int startBare();

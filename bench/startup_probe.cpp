@@ -1,0 +1,43 @@
+#include "firstPaint.h"
+#include "probeModes.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: startup_probe form1 | bare | click [presses] | parts\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    sinceMain.start();
+    if (argc < 2) {
+        return usage();
+    }
+    const std::string mode = argv[1];
+    QApplication application(argc, argv);
+    printMilliseconds("qapplication_ms", sinceMain.nsecsElapsed());
+    if (mode == "form1") {
+        return startForm1();
+    }
+    // The same plain window as qt_floor_probe, but in a program that loads every library
+    // the window does.
+    if (mode == "bare") {
+        return startBare();
+    }
+    if (mode == "click") {
+        return measureClicks(argc > 2 ? std::atoi(argv[2]) : 200);
+    }
+    if (mode == "parts") {
+        return measureStartupParts();
+    }
+    return usage();
+}
