@@ -42,8 +42,8 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 } // namespace
 
 Form1::Form1(RandomSource& source, QWidget* parent)
-    : QWidget(parent), source_(source), printFont_(WindowFonts::printFont()), measure_(printFont_),
-      surface_(measure_), background_(QStringLiteral(":/pictures/background.jpg")),
+    : QWidget(parent), source_(source), background_(QStringLiteral(":/pictures/background.jpg")),
+      printFont_(WindowFonts::printFont()), measure_(printFont_), surface_(measure_),
       printArea_(new PrintArea(surface_, this)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
@@ -187,7 +187,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The colour shows only where the window is larger than the picture.
     painter.fillRect(rect(), backgroundColour);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawImage(0, 0, background_.image());
     paintPrintedText(painter);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "BackgroundPicture.h"
 #include "PrintSurface.h"
 #include "WindowFontMeasure.h"
 
-#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -51,10 +51,11 @@ private:
     void paintPrintedText(QPainter& painter) const;
 
     RandomSource& source_;
+    // First, so that its decoding overlaps everything else the window does at start-up.
+    BackgroundPicture background_;
     QFont printFont_;
     WindowFontMeasure measure_;
     PrintSurface surface_;
-    QPixmap background_;
     PrintArea* printArea_;
     FatalErrorHandler fatalErrorHandler_;
 };
