@@ -1,5 +1,6 @@
 #include "CommandButton.h"
 
+#include "PressKeys.h"
 #include "WindowFonts.h"
 
 #include <QKeyEvent>
@@ -45,8 +46,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 {
     // Space is handled by QPushButton itself; Enter presses a focused button too, as users
     // of this kind of program expect.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isEnterPress(*event)) {
         event->accept();
         click();
         return;

@@ -1,6 +1,7 @@
 #include "SoundObject.h"
 
 #include "LoudspeakerSound.h"
+#include "PressKeys.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -58,9 +59,8 @@ void SoundObject::mouseDoubleClickEvent(QMouseEvent* event)
 
 void SoundObject::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
+    if (space || isEnterPress(*event)) {
         activate();
         return;
     }
