@@ -1,10 +1,10 @@
+#include "AudioWarnings.h"
 #include "Form1.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
 #include "XDisplay.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstring>
 
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramIdentity::version));
     QApplication::setDesktopFileName(QStringLiteral("io.github.krimvel.KRIMVEL"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/krimvel.ico")));
+    AudioWarnings::install();
 
     // The one generator of the process, in its fixed starting state.
     RandomSource randomSource;

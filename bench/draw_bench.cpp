@@ -1,5 +1,5 @@
 #include "DrawState.h"
-#include "FixedWidthMeasure.h"
+#include "FixedMeasure.h"
 #include "PrintSurface.h"
 #include "RandomSource.h"
 #include "alternativePickers.h"
@@ -91,7 +91,7 @@ template <class Picker> void combinationAlternative(benchmark::State& state)
 template <void (*command)(PrintSurface&, RandomSource&)>
 void commandOntoSurface(benchmark::State& state)
 {
-    const FixedWidthMeasure measure;
+    const FixedMeasure measure;
     PrintSurface surface(measure);
     RandomSource source;
     for (auto _ : state) {

@@ -73,7 +73,7 @@ TEST_F(PrintSurfaceTest, LineEndReturnsToTheLeftEdgeOneLineDown)
     EXPECT_EQ(surface.cursorX(), 0);
     EXPECT_EQ(surface.cursorY(), FixedMeasure::line);
     printItems({{std::string_view("D"), LineEnd}});
-    EXPECT_EQ(surface.runs().back(), (PrintedRun{"D", 0, FixedMeasure::line, 180}));
+    EXPECT_EQ(surface.runs().back(), (PrintedRun{"D", 0, FixedMeasure::line, 180, 2}));
 }
 
 TEST_F(PrintSurfaceTest, ClearForgetsThePrintedTextAndReturnsHome)
@@ -93,12 +93,15 @@ TEST_F(PrintSurfaceTest, TextIsNeverWrappedHoweverFarItRuns)
     EXPECT_EQ(surface.cursorX(), 400 * FixedMeasure::charWidth);
 }
 
-// The lines as a reader sees them: the runs joined by the line they stand on.
+// The lines as a reader sees them, keyed by the height they stand at.
 std::map<double, std::string> linesOf(const PrintSurface& surface)
 {
     std::map<double, std::string> lines;
-    for (const PrintedRun& run : surface.runs()) {
-        lines[run.y] += run.text;
+    for (const auto& [line, runs] : runsByLine(surface)) {
+        EXPECT_EQ(runs.front()->y, (line - 1) * surface.lineHeight()) << "line " << line;
+        for (const PrintedRun* run : runs) {
+            lines[run->y] += run->text;
+        }
     }
     return lines;
 }

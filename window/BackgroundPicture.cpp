@@ -4,13 +4,6 @@ BackgroundPicture::BackgroundPicture(const QString& resource)
     : decoding_(std::async(std::launch::async, [resource] { return QImage(resource); }))
 {}
 
-BackgroundPicture::~BackgroundPicture()
-{
-    if (decoding_.valid()) {
-        decoding_.wait();
-    }
-}
-
 const QImage& BackgroundPicture::image()
 {
     if (decoding_.valid()) {

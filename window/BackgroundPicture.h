@@ -10,11 +10,9 @@
 class BackgroundPicture
 {
 public:
+    // A window closed before its first paint waits for the decoding: the future of
+    // std::async waits in its destructor.
     explicit BackgroundPicture(const QString& resource);
-    ~BackgroundPicture();
-
-    BackgroundPicture(const BackgroundPicture&) = delete;
-    BackgroundPicture& operator=(const BackgroundPicture&) = delete;
 
     // Waits for the decoding the first time; a picture that cannot be read is empty, and
     // the window then shows its background colour alone.

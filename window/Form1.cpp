@@ -11,7 +11,6 @@
 #include "showInstructions.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QLabel>
@@ -26,7 +25,6 @@ namespace {
 
 // Colours as the window's properties give them: &H00BBGGRR&.
 const QColor backgroundColour(0x80, 0x00, 0x00);
-const QColor printColour(0xff, 0xff, 0x00);
 const QColor bannerColour(0xff, 0x80, 0x00);
 
 constexpr int clientWidthTwips = 8295;
@@ -43,14 +41,13 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 
 Form1::Form1(RandomSource& source, QWidget* parent)
     : QWidget(parent), source_(source), background_(QStringLiteral(":/pictures/background.jpg")),
-      printFont_(WindowFonts::printFont()), measure_(printFont_), surface_(measure_),
-      printArea_(new PrintArea(surface_, this)),
+      printArea_(new PrintArea(this)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/krimvel.ico")));
-    // The picture and the printed text cover the whole client area on every paint.
+    // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     installWindowAccessibility();
     // Made first, so it lies below every control.
@@ -61,10 +58,15 @@ Form1::Form1(RandomSource& source, QWidget* parent)
 
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WindowShortcut);
-    connect(copy, &QShortcut::activated, this, &Form1::copyPrintedText);
+    connect(copy, &QShortcut::activated, printArea_, &PrintArea::copy);
 }
 
 Form1::~Form1() = default;
+
+const PrintSurface& Form1::printSurface() const
+{
+    return printArea_->surface();
+}
 
 void Form1::showCentred()
 {
@@ -81,18 +83,24 @@ QSize Form1::sizeHint() const
     return Twips::rect(0, 0, clientWidthTwips, clientHeightTwips).size();
 }
 
+CommandButton* Form1::createButton(const QString& caption, const char* name, int topTwips,
+                                   const QString& description, void (Form1::*command)())
+{
+    auto* button = new CommandButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(Twips::rect(0, topTwips, 1215, 360));
+    button->setAccessibleDescription(description);
+    connect(button, &QPushButton::clicked, this, command);
+    return button;
+}
+
 void Form1::createControls()
 {
     // Created in tab order; the label takes no focus and is skipped.
-    auto* command1 = new CommandButton(QStringLiteral("KOMPJUTER"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(Twips::rect(0, 0, 1215, 360));
-    command1->setAccessibleDescription(QStringLiteral("Deset kombinacija"));
-
-    auto* command3 = new CommandButton(QStringLiteral("KOMBINACIJA"), this);
-    command3->setObjectName(QStringLiteral("Command3"));
-    command3->setGeometry(Twips::rect(0, 360, 1215, 360));
-    command3->setAccessibleDescription(QStringLiteral("Jedna kombinacija"));
+    auto* command1 = createButton(QStringLiteral("KOMPJUTER"), "Command1", 0,
+                                  QStringLiteral("Deset kombinacija"), &Form1::showTenCombinations);
+    auto* command3 = createButton(QStringLiteral("KOMBINACIJA"), "Command3", 360,
+                                  QStringLiteral("Jedna kombinacija"), &Form1::showOneCombination);
 
     auto* label2 = new QLabel(QStringLiteral("KRIMVEL"), this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -105,10 +113,8 @@ void Form1::createControls()
     bannerPalette.setColor(QPalette::WindowText, bannerColour);
     label2->setPalette(bannerPalette);
 
-    auto* command2 = new CommandButton(QStringLiteral("BROJ"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setGeometry(Twips::rect(0, 720, 1215, 360));
-    command2->setAccessibleDescription(QStringLiteral("Jedan broj"));
+    auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720,
+                                  QStringLiteral("Jedan broj"), &Form1::showOneNumber);
 
     auto* soundRec1 = new SoundObject(this);
     soundRec1->setObjectName(QStringLiteral("SoundRec1"));
@@ -116,56 +122,50 @@ void Form1::createControls()
     soundRec1->setAccessibleName(QStringLiteral("Zvučnik"));
     soundRec1->setAccessibleDescription(
         QStringLiteral("Uputstvo; dvostruki klik pušta snimljeni zvuk"));
+    connect(soundRec1, &SoundObject::focusArrived, this, &Form1::showInstructions);
 
     setTabOrder(command1, command3);
     setTabOrder(command3, command2);
     setTabOrder(command2, soundRec1);
-
-    connect(command1, &QPushButton::clicked, this, [this] {
-        runHandler([this](PrintSurface& surface) { showTenCombinations(surface, source_); });
-    });
-    connect(command3, &QPushButton::clicked, this, [this] {
-        runHandler([this](PrintSurface& surface) { showOneCombination(surface, source_); });
-    });
-    connect(command2, &QPushButton::clicked, this, [this] {
-        runHandler([this](PrintSurface& surface) { showOneNumber(surface, source_); });
-    });
-
-    connect(soundRec1, &SoundObject::focusArrived, this,
-            [this] { runHandler([](PrintSurface& surface) { showInstructions(surface); }); });
-
     command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::runHandler(const std::function<void(PrintSurface&)>& handler)
+void Form1::showTenCombinations()
 {
-    try {
-        handler(surface_);
-    } catch (const std::exception& error) {
-        // What was printed before the error stays on the window until the program ends.
-        update();
-        printArea_->announceChange();
-        fatalErrorHandler_(QString::fromUtf8(error.what()));
-        return;
-    }
-    update();
-    printArea_->announceChange();
+    runCommand([this](PrintSurface& surface) { ::showTenCombinations(surface, source_); });
 }
 
-void Form1::copyPrintedText() const
+void Form1::showOneCombination()
 {
-    const QString text = printArea_->text();
-    if (!text.isEmpty()) {
-        QGuiApplication::clipboard()->setText(text);
+    runCommand([this](PrintSurface& surface) { ::showOneCombination(surface, source_); });
+}
+
+void Form1::showOneNumber()
+{
+    runCommand([this](PrintSurface& surface) { ::showOneNumber(surface, source_); });
+}
+
+void Form1::showInstructions()
+{
+    runCommand([](PrintSurface& surface) { ::showInstructions(surface); });
+}
+
+void Form1::runCommand(const std::function<void(PrintSurface&)>& command)
+{
+    try {
+        printArea_->print(command);
+    } catch (const std::exception& error) {
+        // What was printed before the error stays on the window until the program ends.
+        fatalErrorHandler_(QString::fromUtf8(error.what()));
     }
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("Copy"), this, &Form1::copyPrintedText);
+    QAction* copy = menu.addAction(QStringLiteral("Copy"), printArea_, &PrintArea::copy);
     copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(!surface_.runs().empty());
+    copy->setEnabled(!printArea_->isEmpty());
     menu.exec(event->globalPos());
 }
 
@@ -188,16 +188,4 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
     // The colour shows only where the window is larger than the picture.
     painter.fillRect(rect(), backgroundColour);
     painter.drawImage(0, 0, background_.image());
-    paintPrintedText(painter);
-}
-
-void Form1::paintPrintedText(QPainter& painter) const
-{
-    painter.setFont(printFont_);
-    painter.setPen(printColour);
-    const double ascent = measure_.ascent();
-    for (const PrintedRun& run : surface_.runs()) {
-        const QPointF baseline(Twips::toPixels(run.x), Twips::toPixels(run.y + ascent));
-        painter.drawText(baseline, QString::fromStdString(run.text));
-    }
 }

@@ -1,15 +1,45 @@
 #include "PrintArea.h"
 
-#include "PrintSurface.h"
+#include "Twips.h"
+#include "WindowFonts.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
 
-PrintArea::PrintArea(const PrintSurface& surface, QWidget* window)
-    : QWidget(window), surface_(surface)
+namespace {
+
+// The window's foreground colour, &H0000FFFF&.
+const QColor printColour(0xff, 0xff, 0x00);
+
+} // namespace
+
+PrintArea::PrintArea(QWidget* window)
+    : QWidget(window), font_(WindowFonts::printFont()), measure_(font_), surface_(measure_)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void PrintArea::print(const Command& command)
+{
+    try {
+        command(surface_);
+    } catch (...) {
+        showChange();
+        throw;
+    }
+    showChange();
+}
+
+void PrintArea::showChange()
+{
+    update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+    emit changeAnnounced();
 }
 
 QString PrintArea::text() const
@@ -17,9 +47,21 @@ QString PrintArea::text() const
     return QString::fromStdString(printedLines(surface_));
 }
 
-void PrintArea::announceChange()
+void PrintArea::copy() const
 {
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-    emit changeAnnounced();
+    if (!isEmpty()) {
+        QGuiApplication::clipboard()->setText(text());
+    }
+}
+
+void PrintArea::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setFont(font_);
+    painter.setPen(printColour);
+    const double ascent = measure_.ascent();
+    for (const PrintedRun& run : surface_.runs()) {
+        const QPointF baseline(Twips::toPixels(run.x), Twips::toPixels(run.y + ascent));
+        painter.drawText(baseline, QString::fromStdString(run.text));
+    }
 }

@@ -1,29 +1,49 @@
 #pragma once
 
+#include "PrintSurface.h"
+#include "WindowFontMeasure.h"
+
+#include <QFont>
 #include <QWidget>
+#include <functional>
 
-class PrintSurface;
-
-// The part of the window that the numbers are printed on, as assistive technology sees it:
-// a static text whose text is exactly the printed lines. It covers the client area below the
-// controls, draws nothing of its own (the window paints the text) and lets every mouse event
-// through to the window.
+// The part of the window that the numbers and the instructions are printed on. It owns the
+// print surface and paints its text in yellow over the window's picture; assistive technology
+// reads it as a static text whose text is exactly the printed lines, and Copy copies those.
+// It covers the whole client area below the controls and lets every mouse event through to
+// the window.
 class PrintArea : public QWidget
 {
     Q_OBJECT
 
 public:
-    PrintArea(const PrintSurface& surface, QWidget* window);
+    explicit PrintArea(QWidget* window);
 
+    using Command = std::function<void(PrintSurface&)>;
+
+    // Runs `command` against the surface, then repaints and announces what is printed, also
+    // when the command fails part way: what it printed before the failure stays shown.
+    void print(const Command& command);
+
+    const PrintSurface& surface() const { return surface_; }
+    bool isEmpty() const { return surface_.runs().empty(); }
     QString text() const;
 
-    // Tells assistive technology that the printed text changed, so a screen reader reads it.
-    void announceChange();
+    // Puts the printed lines on the clipboard, a printed line to a text line. With nothing
+    // printed the clipboard keeps what it had.
+    void copy() const;
 
 signals:
     // Sent with each announcement, also where no screen reader listens.
     void changeAnnounced();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
-    const PrintSurface& surface_;
+    void showChange();
+
+    QFont font_;
+    WindowFontMeasure measure_;
+    PrintSurface surface_;
 };

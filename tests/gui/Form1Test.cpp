@@ -195,7 +195,7 @@ TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)
 {
     QString reported;
     form.setFatalErrorHandler([&](const QString& message) { reported = message; });
-    form.runHandler([](PrintSurface& surface) {
+    form.runCommand([](PrintSurface& surface) {
         const PrintItem item[] = {{std::string_view("before"), RunOn}};
         surface.print(item);
         throw FloatingPointError();

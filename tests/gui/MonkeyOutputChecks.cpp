@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
@@ -70,27 +69,22 @@ std::string differenceBetween(const std::vector<PrintedRun>& shown,
     return {};
 }
 
-int lineOf(const PrintSurface& surface, const PrintedRun& run)
+std::map<int, std::vector<const PrintedRun*>> checkedRunsByLine(const PrintSurface& surface)
 {
-    const double lines = run.y / surface.lineHeight();
-    const double whole = std::round(lines);
-    return std::fabs(lines - whole) < 1e-6 ? static_cast<int>(whole) + 1 : -1;
-}
-
-std::map<int, std::vector<const PrintedRun*>> runsByLine(const PrintSurface& surface)
-{
-    std::map<int, std::vector<const PrintedRun*>> byLine;
-    for (const PrintedRun& run : surface.runs()) {
-        const int line = lineOf(surface, run);
-        EXPECT_GE(line, 1) << "\"" << run.text << "\" stands between lines, y=" << run.y;
-        auto& onLine = byLine[line];
-        if (onLine.empty()) {
-            EXPECT_EQ(run.x, 0) << "\"" << run.text << "\" does not start line " << line;
-        } else {
-            EXPECT_GT(run.x, onLine.back()->x)
-                << "\"" << run.text << "\" is printed over \"" << onLine.back()->text << '"';
+    const auto byLine = runsByLine(surface);
+    for (const auto& [line, runs] : byLine) {
+        const PrintedRun* before = nullptr;
+        for (const PrintedRun* run : runs) {
+            EXPECT_NEAR(run->y, (line - 1) * surface.lineHeight(), 1e-6)
+                << "\"" << run->text << "\" stands off line " << line;
+            if (before == nullptr) {
+                EXPECT_EQ(run->x, 0) << "\"" << run->text << "\" does not start line " << line;
+            } else {
+                EXPECT_GT(run->x, before->x)
+                    << "\"" << run->text << "\" is printed over \"" << before->text << '"';
+            }
+            before = run;
         }
-        onLine.push_back(&run);
     }
     return byLine;
 }
@@ -104,7 +98,7 @@ void checkShown(const PrintSurface& surface, Shown shown)
                 << '"' << run.text << "\" is not a whole number from 1 to 39";
         }
     }
-    const auto byLine = runsByLine(surface);
+    const auto byLine = checkedRunsByLine(surface);
     int previous = 0;
     switch (shown) {
     case Shown::Nothing:

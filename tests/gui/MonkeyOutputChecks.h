@@ -37,12 +37,10 @@ std::string describe(const PrintedRun& run);
 std::string differenceBetween(const std::vector<PrintedRun>& shown,
                               const std::vector<PrintedRun>& wanted);
 
-// The line a run stands on, counted from 1 at the top; -1 when it is between lines.
-int lineOf(const PrintSurface& surface, const PrintedRun& run);
-
-// The runs grouped by line, in the order they were printed; each line must start at the
-// left edge and continue to the right without going back over itself.
-std::map<int, std::vector<const PrintedRun*>> runsByLine(const PrintSurface& surface);
+// The runs grouped by line, in the order they were printed; each must stand on its line's
+// top, each line must start at the left edge and continue to the right without going back
+// over itself.
+std::map<int, std::vector<const PrintedRun*>> checkedRunsByLine(const PrintSurface& surface);
 
 // Checks that the surface shows what `shown` says it should, laid out as the user sees it.
 void checkShown(const PrintSurface& surface, Shown shown);

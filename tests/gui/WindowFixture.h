@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Form1.h"
+#include "PrintSurface.h"
 #include "RandomSource.h"
 
 #include <QImage>
@@ -35,9 +36,10 @@ protected:
     std::map<int, std::string> printedLines() const
     {
         std::map<int, std::string> lines;
-        const PrintSurface& surface = form.printSurface();
-        for (const PrintedRun& run : surface.runs()) {
-            lines[static_cast<int>(run.y / surface.lineHeight() + 0.5) + 1] += run.text;
+        for (const auto& [line, runs] : runsByLine(form.printSurface())) {
+            for (const PrintedRun* run : runs) {
+                lines[line] += run->text;
+            }
         }
         return lines;
     }

@@ -7,21 +7,25 @@
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
-bool installed = false;
 bool reported = false;
 
-bool comesFromAudioStack(const QMessageLogContext& context, const QString& message)
+bool isAudioWarning(const QMessageLogContext& context, const QString& message)
 {
     const QLatin1String category(context.category != nullptr ? context.category : "");
     return category.startsWith(QLatin1String("qt.multimedia")) ||
+           category == QLatin1String("krimvel.sound") ||
            message.startsWith(QLatin1String("PulseAudioService")) ||
            message == QLatin1String("No audio device detected");
 }
 
 void filterAudioWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type != QtFatalMsg && type != QtCriticalMsg && comesFromAudioStack(context, message)) {
-        AudioWarnings::reportNoOutputOnce();
+    if (type != QtFatalMsg && type != QtCriticalMsg && isAudioWarning(context, message)) {
+        if (!reported) {
+            reported = true;
+            std::fputs("krimvel: no audio output available; the loudspeaker stays silent\n",
+                       stderr);
+        }
         return;
     }
     previousHandler(type, context, message);
@@ -33,17 +37,8 @@ namespace AudioWarnings {
 
 void install()
 {
-    if (!installed) {
-        installed = true;
+    if (previousHandler == nullptr) {
         previousHandler = qInstallMessageHandler(filterAudioWarnings);
-    }
-}
-
-void reportNoOutputOnce()
-{
-    if (!reported) {
-        reported = true;
-        std::fputs("krimvel: no audio output available; the loudspeaker stays silent\n", stderr);
     }
 }
 

@@ -1,12 +1,20 @@
 #include "LoudspeakerSound.h"
 
-#include "AudioWarnings.h"
 #include "WaveFile.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QMediaDevices>
+
+namespace {
+
+// Where the loudspeaker reports that it cannot play; the program decides what the terminal
+// shows of it.
+Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
+
+} // namespace
 
 LoudspeakerSound::LoudspeakerSound(QObject* parent) : QObject(parent) {}
 
@@ -35,10 +43,9 @@ bool LoudspeakerSound::load()
 
 void LoudspeakerSound::play()
 {
-    AudioWarnings::install();
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
     if (output.isNull() || !load()) {
-        AudioWarnings::reportNoOutputOnce();
+        qCWarning(soundLog, "no audio output available");
         return;
     }
     if (sink_ == nullptr) {

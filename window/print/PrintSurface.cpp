@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -48,6 +47,7 @@ void PrintSurface::clear()
     runs_.clear();
     cursorX_ = 0;
     cursorY_ = 0;
+    cursorLine_ = 1;
 }
 
 double PrintSurface::lineHeight() const
@@ -61,32 +61,41 @@ void PrintSurface::print(PrintStatement statement)
         std::string text = printedText(item.value);
         if (!text.empty()) {
             const double width = measure_.textWidth(text);
-            runs_.push_back({std::move(text), cursorX_, cursorY_, width});
+            runs_.push_back({std::move(text), cursorX_, cursorY_, width, cursorLine_});
             cursorX_ += width;
         }
         if (item.separator == LineEnd) {
             cursorX_ = 0;
             cursorY_ += measure_.lineHeight();
+            ++cursorLine_;
         }
     }
 }
 
+std::map<int, std::vector<const PrintedRun*>> runsByLine(const PrintSurface& surface)
+{
+    std::map<int, std::vector<const PrintedRun*>> lines;
+    for (const PrintedRun& run : surface.runs()) {
+        lines[run.line].push_back(&run);
+    }
+    return lines;
+}
+
 std::string printedLines(const PrintSurface& surface)
 {
-    std::map<long, std::string> lines;
-    for (const PrintedRun& run : surface.runs()) {
-        lines[std::lround(run.y / surface.lineHeight())] += run.text;
-    }
+    const auto lines = runsByLine(surface);
     std::string text;
     if (lines.empty()) {
         return text;
     }
-    for (long line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
+    for (int line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
         if (line != lines.begin()->first) {
             text += '\n';
         }
         if (const auto found = lines.find(line); found != lines.end()) {
-            text += found->second;
+            for (const PrintedRun* run : found->second) {
+                text += run->text;
+            }
         }
     }
     return text;

@@ -2,6 +2,7 @@
 
 #include "PrintItem.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct PrintedRun
     double x = 0;
     double y = 0;
     double width = 0;
+    // The line it stands on, counted from 1 at the top as a reader counts.
+    int line = 1;
 
     bool operator==(const PrintedRun&) const = default;
 };
@@ -40,12 +43,16 @@ private:
     const TextMeasure& measure_;
     double cursorX_ = 0;
     double cursorY_ = 0;
+    int cursorLine_ = 1;
     std::vector<PrintedRun> runs_;
 };
 
 // How an item reads when printed: numbers get a leading blank (or a minus sign) and a
 // trailing blank, whole values have no decimal point, texts are taken as they are.
 std::string printedText(const PrintValue& value);
+
+// The runs of each printed line, in the order they were printed, keyed by line number.
+std::map<int, std::vector<const PrintedRun*>> runsByLine(const PrintSurface& surface);
 
 // The printed text as a reader sees it: one line of text per printed line, the runs of each
 // line joined with their blanks, and the blank lines above the first printed line left out.

@@ -18,8 +18,8 @@ public:
     explicit LoudspeakerSound(QObject* parent);
     ~LoudspeakerSound() override;
 
-    // Starts the sound from its beginning, also when it is playing. Stays silent, with one
-    // line on the terminal, where there is no audio output.
+    // Starts the sound from its beginning, also when it is playing. Where there is no audio
+    // output it stays silent and says so in the "krimvel.sound" logging category.
     void play();
 
 private:
