@@ -1,16 +1,14 @@
 #pragma once
 
 #include <memory>
-#include <optional>
-#include <string>
 
 struct xcb_connection_t;
 
 // What the program learns about the X display before Qt starts.
 struct XDisplayProbe
 {
-    // Why no window can be opened, if none can.
-    std::optional<std::string> problem;
+    // Whether the server named by DISPLAY answered.
+    bool opened = false;
     // The resolution the X server reports for its screen, in dots per inch.
     double serverDpi = 96;
     // Whether the desktop publishes a font DPI (Xft.dpi), which Qt turns into its scale.
@@ -20,8 +18,7 @@ struct XDisplayProbe
     std::shared_ptr<xcb_connection_t> connection;
 };
 
-// Looks at the display that Qt would use; only X11 is probed, other platforms asked for by
-// name are left to Qt.
+// Connects to the X server named by DISPLAY, as Qt's X11 platform would, and reads its screen.
 XDisplayProbe probeXDisplay();
 
 // The scale the window should have on a server that reports `dpi`: the window is designed

@@ -1,8 +1,8 @@
 #include "AudioWarnings.h"
+#include "DisplayPlatform.h"
 #include "Form1.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
-#include "XDisplay.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -39,15 +39,18 @@ int main(int argc, char* argv[])
         return 2;
     }
     // Qt aborts with a core dump when it cannot reach a display; say so plainly instead.
-    XDisplayProbe display = probeXDisplay();
+    DisplayPlatform display = chooseDisplayPlatform();
     if (display.problem) {
         std::fprintf(stderr, "krimvel: %s\n", display.problem->c_str());
         return 1;
     }
-    adoptServerScale(display);
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+    if (display.x.opened) {
+        adoptServerScale(display.x);
+    }
 
     QApplication application(argc, argv);
-    display.connection.reset();
+    display.x.connection.reset();
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramIdentity::version));
     QApplication::setDesktopFileName(QStringLiteral("io.github.krimvel.KRIMVEL"));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real program where something is missing: no display, a display that is not there,
-# an unknown option. Each gets one clear line and a failure status, never a crash.
+# The real program where something is missing: no display, a display that is not there
+# (X11 or Wayland), a platform that does not exist, an unknown option. Each gets one clear
+# line and a failure status, never a crash.
 # Usage: environment_e2e.sh BINARY
 set -euo pipefail
 binary=$1
@@ -18,7 +19,15 @@ check() {
   grep -q -- "$pattern" <<<"$output" || fail "$what: message does not mention '$pattern'"
 }
 
-check "no display" 1 "xvfb-run" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary"
-check "unreachable display" 1 "cannot open display" env -u QT_QPA_PLATFORM DISPLAY=:9999 "$binary"
+check "no display" 1 "neither WAYLAND_DISPLAY nor DISPLAY is set.*xvfb-run" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary"
+check "unreachable display" 1 "cannot open display ':9999'" env -u QT_QPA_PLATFORM DISPLAY=:9999 "$binary"
+nowhere=(env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-none XDG_RUNTIME_DIR=/nonexistent)
+check "unreachable Wayland display" 1 "cannot open Wayland display 'wayland-none'" \
+  "${nowhere[@]}" "$binary"
+check "Wayland asked for, none there" 1 "cannot open Wayland display 'wayland-none'" \
+  "${nowhere[@]}" QT_QPA_PLATFORM=wayland "$binary"
+check "platform that does not exist" 1 "'nosuch'.*platforms here are: .*offscreen, .*xcb" \
+  env QT_QPA_PLATFORM=nosuch "$binary"
 check "unknown option" 2 "--version" "$binary" --help
 echo "PASS"
