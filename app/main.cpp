@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
+#include "WindowFrame.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -59,6 +60,6 @@ int main(int argc, char* argv[])
     // The one generator of the process, in its fixed starting state.
     RandomSource randomSource;
     Form1 form1(randomSource);
-    form1.showCentred();
+    form1.showCentred(frameBeforeShow(form1));
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowFonts.h"
+#include "WindowPlacement.h"
 #include "drawCommands.h"
 #include "showInstructions.h"
 
@@ -68,10 +69,17 @@ const PrintSurface& Form1::printSurface() const
     return printArea_->surface();
 }
 
-void Form1::showCentred()
+void Form1::showCentred(const QMargins& frame)
 {
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - rect().center());
+    const QPoint frameTopLeft =
+        centredTopLeft(screen()->availableGeometry(), size().grownBy(frame));
+    // Where the frame is unknown, Qt is given the frame's corner, which keeps the title bar on
+    // the screen once the window manager has framed it; where it is known, the client area.
+    if (frame.isNull()) {
+        move(frameTopLeft);
+    } else {
+        setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
+    }
     show();
     // Without a window manager nobody else gives the window the keyboard.
     activateWindow();

@@ -20,8 +20,9 @@ public:
     explicit Form1(RandomSource& source, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Shows the window in the middle of its screen, ready for the keyboard.
-    void showCentred();
+    // Shows the window, its frame included, in the middle of its screen, ready for the
+    // keyboard. `frame` is what the window manager will put around it, where known beforehand.
+    void showCentred(const QMargins& frame = {});
 
     const PrintSurface& printSurface() const;
 

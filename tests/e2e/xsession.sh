@@ -13,16 +13,16 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 workdir=$(mktemp -d)
 
-# start_xvfb DPI: starts a server on a free display number and exports DISPLAY.
+# start_xvfb DPI [WIDTHxHEIGHT]: starts a server on a free display number and exports DISPLAY.
 start_xvfb() {
-  local dpi=${1:-96}
+  local dpi=${1:-96} screen=${2:-1600x1200}
   # Servers started side by side race for the same free display number; take turns.
   exec {lock}>/tmp/krimvel-e2e-xvfb.lock
   flock "$lock"
   exec {fd}<> <(:)
   # -noreset: the test's own short-lived clients (xdotool) must not reset the server while
   # the program connects.
-  Xvfb -displayfd "$fd" -screen 0 1600x1200x24 -dpi "$dpi" -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$fd" -screen 0 "${screen}x24" -dpi "$dpi" -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
   started_pids+=($!)
   local number=""
   read -r -t 20 number <&"$fd" || fail "Xvfb did not start: $(cat "$workdir/xvfb.log")"

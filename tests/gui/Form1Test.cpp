@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "WindowFonts.h"
+#include "WindowPlacement.h"
 #include "drawNumber.h"
 
 #include <QFontInfo>
@@ -203,6 +204,15 @@ TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)
     EXPECT_EQ(reported, "Floating-point error while drawing a number.");
     ASSERT_EQ(form.printSurface().runs().size(), 1u);
     EXPECT_EQ(form.printSurface().runs()[0].text, "before");
+}
+
+TEST(WindowPlacementTest, TheFramedWindowIsCentredWithItsCornerInsideTheArea)
+{
+    const QSize framed(555, 379);
+    EXPECT_EQ(centredTopLeft({0, 0, 1600, 1200}, framed), QPoint(522, 410));
+    EXPECT_EQ(centredTopLeft({0, 32, 1600, 1168}, framed), QPoint(522, 426)) << "below a panel";
+    EXPECT_EQ(centredTopLeft({0, 0, 400, 300}, framed), QPoint(0, 0)) << "smaller screen";
+    EXPECT_EQ(centredTopLeft({50, 0, 400, 1200}, framed), QPoint(50, 410)) << "narrower screen";
 }
 
 } // namespace

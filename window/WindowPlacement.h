@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <algorithm>
+
+// Where a window of `size`, its frame included, starts: in the middle of the screen's
+// available area, but never with its top-left corner outside it, so that on a screen smaller
+// than the window its title bar can still be grabbed to move it.
+inline QPoint centredTopLeft(const QRect& available, const QSize& size)
+{
+    return {available.x() + std::max(0, (available.width() - size.width()) / 2),
+            available.y() + std::max(0, (available.height() - size.height()) / 2)};
+}
