@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include "PrintArea.h"
 #include "RandomSource.h"
+#include "SheetDialogs.h"
 #include "SoundObject.h"
 #include "Twips.h"
 #include "WindowAccessibility.h"
@@ -42,7 +43,7 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 
 Form1::Form1(RandomSource& source, QWidget* parent)
     : QWidget(parent), source_(source), background_(QStringLiteral(":/pictures/background.jpg")),
-      printArea_(new PrintArea(this)),
+      printArea_(new PrintArea(this)), sheetDialogs_(new SheetDialogs(this, *printArea_)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -60,6 +61,9 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, printArea_, &PrintArea::copy);
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    print->setContext(Qt::WindowShortcut);
+    connect(print, &QShortcut::activated, sheetDialogs_, &SheetDialogs::print);
 }
 
 Form1::~Form1() = default;
@@ -173,7 +177,12 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     QAction* copy = menu.addAction(QStringLiteral("Copy"), printArea_, &PrintArea::copy);
     copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(!printArea_->isEmpty());
+    QAction* print = menu.addAction(tr("Print…"), sheetDialogs_, &SheetDialogs::print);
+    print->setShortcut(QKeySequence::Print);
+    menu.addAction(tr("Save as PDF…"), sheetDialogs_, &SheetDialogs::saveAsPdf);
+    for (QAction* action : menu.actions()) {
+        action->setEnabled(!printArea_->isEmpty());
+    }
     menu.exec(event->globalPos());
 }
 

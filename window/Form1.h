@@ -9,6 +9,7 @@ class CommandButton;
 class PrintArea;
 class PrintSurface;
 class RandomSource;
+class SheetDialogs;
 
 // The program's one window: background picture, banner, three command buttons and the
 // loudspeaker, with the numbers printed straight onto it.
@@ -56,5 +57,6 @@ private:
     // First, so that its decoding overlaps everything else the window does at start-up.
     BackgroundPicture background_;
     PrintArea* printArea_;
+    SheetDialogs* sheetDialogs_;
     FatalErrorHandler fatalErrorHandler_;
 };

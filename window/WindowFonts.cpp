@@ -72,6 +72,15 @@ QFont printFont()
     return arialBold(15.75);
 }
 
+QFont sheetFont(double points)
+{
+    // Narrowed, where a wider face stands in, at the window's size; the stretch is a ratio and
+    // holds at any size.
+    QFont font = arialBold(points);
+    font.setPointSizeF(points);
+    return font;
+}
+
 QFont buttonFont()
 {
     return arialBold(8.25);

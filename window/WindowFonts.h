@@ -9,6 +9,9 @@ namespace WindowFonts {
 
 // Printed numbers and instructions: Arial, bold, 15.75 pt.
 QFont printFont();
+// Sheets of paper: the printed numbers' faces, bold, in real points at the printer's
+// resolution.
+QFont sheetFont(double points);
 // Button captions: Arial, bold, 8.25 pt.
 QFont buttonFont();
 // The banner: Arial Rounded MT Bold, bold italic, 15.75 pt; falls back to another

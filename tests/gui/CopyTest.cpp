@@ -1,11 +1,19 @@
+#include "PrintArea.h"
 #include "SoundObject.h"
 #include "WindowFixture.h"
 #include "drawCommands.h"
 #include "support/RecordingTarget.h"
 
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -22,24 +30,32 @@ protected:
 
     void pressCtrlC(QWidget* on) { QTest::keyClick(on, Qt::Key_C, Qt::ControlModifier); }
 
-    // Right-clicks `on` and picks "Copy" from the menu that opens.
-    void copyFromContextMenu(QWidget* on, bool* enabled)
+    // Right-clicks `on`, checks that the menu offers "Copy", "Print…" and "Save as PDF…", all
+    // enabled or all disabled, and picks `entry`. Returns whether it was enabled.
+    bool chooseFromContextMenu(QWidget* on, const QString& entry)
     {
-        QTimer::singleShot(0, [enabled] {
+        bool enabled = false;
+        QTimer::singleShot(0, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
-            ASSERT_EQ(menu->actions().size(), 1);
-            QAction* copy = menu->actions().first();
-            EXPECT_EQ(copy->text(), "Copy");
-            *enabled = copy->isEnabled();
-            if (copy->isEnabled()) {
-                copy->trigger();
-            }
             menu->close();
+            QStringList texts;
+            for (QAction* action : menu->actions()) {
+                texts << action->text();
+                EXPECT_EQ(action->isEnabled(), !form.printSurface().runs().empty())
+                    << texts.back().toStdString();
+            }
+            ASSERT_EQ(texts, QStringList({"Copy", "Print…", "Save as PDF…"}));
+            QAction* chosen = menu->actions().at(texts.indexOf(entry));
+            enabled = chosen->isEnabled();
+            if (enabled) {
+                chosen->trigger();
+            }
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 200),
                                 on->mapToGlobal(QPoint(200, 200)));
         QApplication::sendEvent(on, &event);
+        return enabled;
     }
 };
 
@@ -74,18 +90,14 @@ TEST_F(CopyTest, WithNothingPrintedTheClipboardKeepsWhatItHad)
 {
     pressCtrlC(button("Command1"));
     EXPECT_EQ(clipboard()->text(), "left by another program");
-    bool enabled = true;
-    copyFromContextMenu(&form, &enabled);
-    EXPECT_FALSE(enabled);
+    EXPECT_FALSE(chooseFromContextMenu(&form, "Copy"));
     EXPECT_EQ(clipboard()->text(), "left by another program");
 }
 
 TEST_F(CopyTest, TheContextMenuCopiesTheSame)
 {
     click("Command3");
-    bool enabled = false;
-    copyFromContextMenu(&form, &enabled);
-    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(chooseFromContextMenu(&form, "Copy"));
     EXPECT_EQ(clipboard()->text(), QString::fromStdString(::printedLines(form.printSurface())));
     EXPECT_EQ(clipboard()->text().split(' ', Qt::SkipEmptyParts).size(), 7);
 }
@@ -104,6 +116,89 @@ TEST_F(CopyTest, CopyingDrawsNoNumbers)
     showOneNumber(expected, twin);
     const auto& number = std::get<float>(expected.statements.back()[0].value);
     EXPECT_EQ(form.printSurface().runs().back().text, printedText(number));
+}
+
+// Saving through the menu and Qt's own file dialog, read back as a person reads the page.
+class SaveAsPdfTest : public CopyTest
+{
+protected:
+    // Calls `answer` with the next modal dialog of type T once it is up, until `owner` goes.
+    template <class T, class Answer> static void whenOpen(QObject* owner, Answer answer)
+    {
+        auto* poll = new QTimer(owner);
+        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                answer(dialog);
+            }
+        });
+        poll->start(10);
+    }
+
+    // Saves to `path` from the menu; returns the text of the message box, if one came up.
+    QString saveAs(const QString& path)
+    {
+        QString message;
+        QObject unanswered; // a dialog that did not come up must not be answered later
+        whenOpen<QFileDialog>(&unanswered, [&](QFileDialog* dialog) {
+            // Proposed: a name with the date and time, in the documents folder or at home.
+            const QString dated = R"(^%1/.*krimvel-\d{4}-\d\d-\d\d-\d{4}\.pdf$)";
+            EXPECT_TRUE(dialog->selectedFiles().value(0).contains(
+                QRegularExpression(dated.arg(QDir::homePath()))));
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+        });
+        whenOpen<QMessageBox>(&unanswered, [&](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        EXPECT_TRUE(chooseFromContextMenu(&form, "Save as PDF…"));
+        return message;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SaveAsPdfTest, ThePageHoldsTheHeaderThenThePrintedLinesInOrder)
+{
+    for (const char* shown : {"numbers", "instructions"}) {
+        SCOPED_TRACE(shown);
+        shown == std::string("numbers") ? click("Command1")
+                                        : QTest::keyClick(button("Command1"), Qt::Key_Backtab);
+        const QString path = folder.filePath(QString(shown) + ".pdf");
+        EXPECT_EQ(saveAs(path), "");
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", path, "-"});
+        ASSERT_TRUE(pdftotext.waitForFinished()) << "pdftotext, from poppler-utils, is needed";
+        // pdftotext lays the page out with blanks of its own; the words and their order count.
+        const QString page = QString(pdftotext.readAllStandardOutput()).simplified();
+        const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        EXPECT_TRUE(page.startsWith("KRIMVEL " + today)) << page.toStdString();
+        EXPECT_TRUE(
+            page.endsWith(" SAMO ZA ZABAVU " + form.findChild<PrintArea*>()->text().simplified()))
+            << page.toStdString();
+    }
+}
+
+TEST_F(SaveAsPdfTest, AnUnwritablePathGivesAMessageAndLeavesNoFile)
+{
+    click("Command1");
+    const QString inMissingFolder = folder.filePath("not-there/krimvel.pdf");
+    EXPECT_TRUE(saveAs(inMissingFolder).contains(inMissingFolder));
+    EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
+
+    // A disk that fills up part of the way through the file: writes past 4 KiB fail.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{4096, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    const QString message = saveAs(folder.filePath("krimvel.pdf"));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(message.contains(folder.filePath("krimvel.pdf"))) << message.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 } // namespace

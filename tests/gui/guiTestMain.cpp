@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 // Window tests run on Qt's offscreen platform: no display needed, also when CTest lists
@@ -10,5 +11,8 @@ int main(int argc, char* argv[])
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    // Dialogs a test can answer, that keep what they remember out of the user's settings.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QStandardPaths::setTestModeEnabled(true);
     return RUN_ALL_TESTS();
 }
