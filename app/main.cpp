@@ -7,7 +7,8 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -26,18 +27,66 @@ void adoptServerScale(const XDisplayProbe& display)
     }
 }
 
+// Everything the program says on the terminal about its arguments, in English and in one
+// place, so that it can be translated as one piece.
+namespace TerminalText {
+
+// Name and version.
+constexpr const char* version = "%s %s\n";
+// Name, then name, version and comment.
+constexpr const char* usage =
+    "Usage: krimvel [--version | --help]\n"
+    "Opens %s's window, which picks lottery numbers: seven from 1 to 39.\n"
+    "\n"
+    "  --version  print the name and version, then exit\n"
+    "  --help     print this help, then exit\n"
+    "\n"
+    "QT_SCALE_FACTOR scales the window; see krimvel(1).\n"
+    "%s %s - %s\n";
+constexpr const char* unknownOption =
+    "krimvel: unknown option '%s'; the options are --version and --help\n";
+constexpr const char* unexpectedArgument =
+    "krimvel: unexpected argument '%s'; krimvel takes at most one option, --version or --help\n";
+
+} // namespace TerminalText
+
+// Exit status 2 and a message that names the argument in the way.
+int refuseArgument(const char* argument)
+{
+    std::fprintf(
+        stderr, argument[0] == '-' ? TerminalText::unknownOption : TerminalText::unexpectedArgument,
+        argument);
+    return 2;
+}
+
+// Answers --version and --help and refuses anything else; no answer means: open the window.
+std::optional<int> answerArguments(int argc, char* argv[])
+{
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    const std::string_view option = argv[1];
+    if (option != "--version" && option != "--help") {
+        return refuseArgument(argv[1]);
+    }
+    if (argc > 2) {
+        return refuseArgument(argv[2]);
+    }
+    if (option == "--version") {
+        std::printf(TerminalText::version, ProgramIdentity::name, ProgramIdentity::version);
+    } else {
+        std::printf(TerminalText::usage, ProgramIdentity::name, ProgramIdentity::name,
+                    ProgramIdentity::version, ProgramIdentity::comment);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("%s %s\n", ProgramIdentity::name, ProgramIdentity::version);
-        return 0;
-    }
-    if (argc > 1) {
-        std::fprintf(stderr, "krimvel: unknown option '%s'; the only option is --version\n",
-                     argv[1]);
-        return 2;
+    if (const std::optional<int> status = answerArguments(argc, argv)) {
+        return *status;
     }
     // Qt aborts with a core dump when it cannot reach a display; say so plainly instead.
     DisplayPlatform display = chooseDisplayPlatform();
@@ -54,7 +103,7 @@ int main(int argc, char* argv[])
     display.x.connection.reset();
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramIdentity::version));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.krimvel.KRIMVEL"));
+    QApplication::setDesktopFileName(QString::fromLatin1(ProgramIdentity::applicationId));
     AudioWarnings::install();
 
     // The one generator of the process, in its fixed starting state.

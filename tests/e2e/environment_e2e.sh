@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The real program where something is missing: no display, a display that is not there
-# (X11 or Wayland), a platform that does not exist, an unknown option. Each gets one clear
-# line and a failure status, never a crash.
+# The real program where something is missing or wrong: no display, a display that is not
+# there (X11 or Wayland), a platform that does not exist, an argument it does not know. Each
+# gets one clear line and a failure status, never a crash; --help answers with a usage.
 # Usage: environment_e2e.sh BINARY
 set -euo pipefail
 binary=$1
@@ -29,5 +29,12 @@ check "Wayland asked for, none there" 1 "cannot open Wayland display 'wayland-no
   "${nowhere[@]}" QT_QPA_PLATFORM=wayland "$binary"
 check "platform that does not exist" 1 "'nosuch'.*platforms here are: .*offscreen, .*xcb" \
   env QT_QPA_PLATFORM=nosuch "$binary"
-check "unknown option" 2 "--version" "$binary" --help
+check "unknown option" 2 "unknown option '--verbose'" "$binary" --verbose
+check "argument after --version" 2 "unexpected argument 'extra'" "$binary" --version extra
+check "option after --help" 2 "unknown option '-x'" "$binary" --help -x
+
+help=$("$binary" --help) || fail "--help: status $?"
+for line in "Usage: krimvel" "--version"; do
+  grep -q -- "$line" <<<"$help" || fail "--help does not mention '$line'"
+done
 echo "PASS"
