@@ -1,5 +1,7 @@
 #include "AudioWarnings.h"
 
+#include "Language.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -23,8 +25,9 @@ void filterAudioWarnings(QtMsgType type, const QMessageLogContext& context, cons
     if (type != QtFatalMsg && type != QtCriticalMsg && isAudioWarning(context, message)) {
         if (!reported) {
             reported = true;
-            std::fputs("krimvel: no audio output available; the loudspeaker stays silent\n",
-                       stderr);
+            const QString line = Language::terminal(QT_TRANSLATE_NOOP(
+                "Terminal", "no audio output available; the loudspeaker stays silent"));
+            std::fputs(qPrintable(QStringLiteral("krimvel: ") + line + QLatin1Char('\n')), stderr);
         }
         return;
     }

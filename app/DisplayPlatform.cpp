@@ -1,5 +1,7 @@
 #include "DisplayPlatform.h"
 
+#include "Language.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -17,7 +19,19 @@
 
 namespace {
 
-const char* const howToGetOne = "run it on a desktop, or in a virtual one: xvfb-run ./run";
+// Shown after each problem: the way to a display.
+const char* const howToGetOne =
+    QT_TRANSLATE_NOOP("Terminal", "run it on a desktop, or in a virtual one: xvfb-run krimvel");
+
+// One line: the problem in the user's language, then how to get a display.
+std::string problemLine(const char* problem, const std::string& argument = {})
+{
+    QString line = Language::terminal(problem);
+    if (!argument.empty()) {
+        line = line.arg(QString::fromStdString(argument));
+    }
+    return (line + QStringLiteral("; ") + Language::terminal(howToGetOne)).toStdString();
+}
 
 std::string variable(const char* name)
 {
@@ -106,19 +120,21 @@ DisplayPlatform tryPlatform(const std::string& entry)
     const std::string name = nameOf(entry);
     if (name == "xcb") {
         if (variable("DISPLAY").empty()) {
-            choice.problem = std::string("no X display (DISPLAY is not set); ") + howToGetOne;
+            choice.problem =
+                problemLine(QT_TRANSLATE_NOOP("Terminal", "no X display (DISPLAY is not set)"));
             return choice;
         }
         choice.x = probeXDisplay();
         if (!choice.x.opened) {
-            choice.problem = "cannot open display '" + variable("DISPLAY") + "'; " + howToGetOne;
+            choice.problem = problemLine(
+                QT_TRANSLATE_NOOP("Terminal", "cannot open display '%1'"), variable("DISPLAY"));
         }
     } else if (name.starts_with("wayland")) {
         const std::string display = variable("WAYLAND_DISPLAY");
         if (!waylandAnswers(display)) {
-            choice.problem = "cannot open Wayland display '" +
-                             (display.empty() ? std::string("wayland-0") : display) + "'; " +
-                             howToGetOne;
+            choice.problem =
+                problemLine(QT_TRANSLATE_NOOP("Terminal", "cannot open Wayland display '%1'"),
+                            display.empty() ? std::string("wayland-0") : display);
         }
     }
     return choice;
@@ -152,8 +168,11 @@ DisplayPlatform followUser(const std::string& requested)
         names += (names.empty() ? "" : ", ") + name;
     }
     DisplayPlatform none;
-    none.problem = "QT_QPA_PLATFORM names no platform that is installed ('" + requested +
-                   "'); the platforms here are: " + names;
+    none.problem = Language::terminal(QT_TRANSLATE_NOOP(
+                                          "Terminal", "QT_QPA_PLATFORM names no platform that is "
+                                                      "installed ('%1'); the platforms here are: %2"))
+                       .arg(QString::fromStdString(requested), QString::fromStdString(names))
+                       .toStdString();
     return none;
 }
 
@@ -170,15 +189,19 @@ DisplayPlatform followSession()
             }
         } else if (!x11) {
             DisplayPlatform none;
-            none.problem = "cannot open Wayland display '" + wayland +
-                           "': Qt's Wayland platform is missing (Debian package qt6-wayland)";
+            none.problem = Language::terminal(
+                               QT_TRANSLATE_NOOP("Terminal",
+                                                 "cannot open Wayland display '%1': Qt's Wayland "
+                                                 "platform is missing (Debian package qt6-wayland)"))
+                               .arg(QString::fromStdString(wayland))
+                               .toStdString();
             return none;
         }
     }
     if (!x11) {
         DisplayPlatform none;
-        none.problem =
-            std::string("no display (neither WAYLAND_DISPLAY nor DISPLAY is set); ") + howToGetOne;
+        none.problem = problemLine(
+            QT_TRANSLATE_NOOP("Terminal", "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)"));
         return none;
     }
     return tryPlatform("xcb");

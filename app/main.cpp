@@ -1,6 +1,7 @@
 #include "AudioWarnings.h"
 #include "DisplayPlatform.h"
 #include "Form1.h"
+#include "Language.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
 #include "WindowFrame.h"
@@ -27,35 +28,33 @@ void adoptServerScale(const XDisplayProbe& display)
     }
 }
 
-// Everything the program says on the terminal about its arguments, in English and in one
-// place, so that it can be translated as one piece.
-namespace TerminalText {
+// What the program says about its arguments: usage first, then name, version and comment.
+const char* const usage = QT_TRANSLATE_NOOP(
+    "Terminal", "Usage: krimvel [--version | --help]\n"
+                "Opens the window of %1, which picks lottery numbers: seven from 1 to 39.\n"
+                "\n"
+                "  --version  print the name and version, then exit\n"
+                "  --help     print this help, then exit\n"
+                "\n"
+                "QT_SCALE_FACTOR scales the window; see krimvel(1).\n"
+                "%1 %2 - %3\n");
+const char* const unknownOption =
+    QT_TRANSLATE_NOOP("Terminal", "unknown option '%1'; the options are --version and --help");
+const char* const unexpectedArgument = QT_TRANSLATE_NOOP(
+    "Terminal", "unexpected argument '%1'; krimvel takes at most one option, --version or --help");
 
-// Name and version.
-constexpr const char* version = "%s %s\n";
-// Name, then name, version and comment.
-constexpr const char* usage =
-    "Usage: krimvel [--version | --help]\n"
-    "Opens %s's window, which picks lottery numbers: seven from 1 to 39.\n"
-    "\n"
-    "  --version  print the name and version, then exit\n"
-    "  --help     print this help, then exit\n"
-    "\n"
-    "QT_SCALE_FACTOR scales the window; see krimvel(1).\n"
-    "%s %s - %s\n";
-constexpr const char* unknownOption =
-    "krimvel: unknown option '%s'; the options are --version and --help\n";
-constexpr const char* unexpectedArgument =
-    "krimvel: unexpected argument '%s'; krimvel takes at most one option, --version or --help\n";
-
-} // namespace TerminalText
+void printLine(std::FILE* stream, const QString& line)
+{
+    std::fputs(qPrintable(line), stream);
+}
 
 // Exit status 2 and a message that names the argument in the way.
 int refuseArgument(const char* argument)
 {
-    std::fprintf(
-        stderr, argument[0] == '-' ? TerminalText::unknownOption : TerminalText::unexpectedArgument,
-        argument);
+    const char* message = argument[0] == '-' ? unknownOption : unexpectedArgument;
+    printLine(stderr, QStringLiteral("krimvel: ") +
+                          Language::terminal(message).arg(QString::fromLocal8Bit(argument)) +
+                          QLatin1Char('\n'));
     return 2;
 }
 
@@ -72,11 +71,13 @@ std::optional<int> answerArguments(int argc, char* argv[])
     if (argc > 2) {
         return refuseArgument(argv[2]);
     }
+    const QString name = QString::fromLatin1(ProgramIdentity::name);
+    const QString version = QString::fromLatin1(ProgramIdentity::version);
     if (option == "--version") {
-        std::printf(TerminalText::version, ProgramIdentity::name, ProgramIdentity::version);
+        printLine(stdout, name + QLatin1Char(' ') + version + QLatin1Char('\n'));
     } else {
-        std::printf(TerminalText::usage, ProgramIdentity::name, ProgramIdentity::name,
-                    ProgramIdentity::version, ProgramIdentity::comment);
+        printLine(stdout, Language::terminal(usage).arg(
+                              name, version, QString::fromUtf8(ProgramIdentity::comment)));
     }
     return 0;
 }
@@ -85,13 +86,15 @@ std::optional<int> answerArguments(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    Language::load();
     if (const std::optional<int> status = answerArguments(argc, argv)) {
         return *status;
     }
     // Qt aborts with a core dump when it cannot reach a display; say so plainly instead.
     DisplayPlatform display = chooseDisplayPlatform();
     if (display.problem) {
-        std::fprintf(stderr, "krimvel: %s\n", display.problem->c_str());
+        printLine(stderr, QStringLiteral("krimvel: ") + QString::fromStdString(*display.problem) +
+                              QLatin1Char('\n'));
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
@@ -100,6 +103,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    Language::install();
     display.x.connection.reset();
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramIdentity::version));

@@ -2,6 +2,7 @@
 
 #include "CommandButton.h"
 #include "PrintArea.h"
+#include "ProgramIdentity.h"
 #include "RandomSource.h"
 #include "SheetDialogs.h"
 #include "SoundObject.h"
@@ -21,6 +22,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -32,10 +35,21 @@ const QColor bannerColour(0xff, 0x80, 0x00);
 constexpr int clientWidthTwips = 8295;
 constexpr int clientHeightTwips = 5310;
 
+// The drawing core reports its errors in English; these are the ones it can report.
+const char* const coreErrors[] = {
+    QT_TRANSLATE_NOOP("Form1", "Floating-point error while drawing a number."),
+};
+
+QString programName()
+{
+    return QString::fromLatin1(ProgramIdentity::name);
+}
+
 void showErrorAndQuit(QWidget* window, const QString& message)
 {
-    QMessageBox::critical(window, QStringLiteral("KRIMVEL"),
-                          message + QStringLiteral("\n\nKRIMVEL has to close."));
+    QMessageBox::critical(window, programName(),
+                          message + QStringLiteral("\n\n") +
+                              Form1::tr("%1 has to close.").arg(programName()));
     QCoreApplication::exit(1);
 }
 
@@ -54,7 +68,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     installWindowAccessibility();
     // Made first, so it lies below every control.
     printArea_->setObjectName(QStringLiteral("PrintArea"));
-    printArea_->setAccessibleDescription(QStringLiteral("Izvučeni brojevi"));
+    printArea_->setAccessibleDescription(tr("Drawn numbers"));
     resize(sizeHint());
     createControls();
 
@@ -110,9 +124,9 @@ void Form1::createControls()
 {
     // Created in tab order; the label takes no focus and is skipped.
     auto* command1 = createButton(QStringLiteral("KOMPJUTER"), "Command1", 0,
-                                  QStringLiteral("Deset kombinacija"), &Form1::showTenCombinations);
+                                  tr("Ten combinations"), &Form1::showTenCombinations);
     auto* command3 = createButton(QStringLiteral("KOMBINACIJA"), "Command3", 360,
-                                  QStringLiteral("Jedna kombinacija"), &Form1::showOneCombination);
+                                  tr("One combination"), &Form1::showOneCombination);
 
     auto* label2 = new QLabel(QStringLiteral("KRIMVEL"), this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -126,14 +140,14 @@ void Form1::createControls()
     label2->setPalette(bannerPalette);
 
     auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720,
-                                  QStringLiteral("Jedan broj"), &Form1::showOneNumber);
+                                  tr("One number"), &Form1::showOneNumber);
 
     auto* soundRec1 = new SoundObject(this);
     soundRec1->setObjectName(QStringLiteral("SoundRec1"));
     soundRec1->setGeometry(Twips::rect(7680, 120, 480, 480));
-    soundRec1->setAccessibleName(QStringLiteral("Zvučnik"));
+    soundRec1->setAccessibleName(tr("Loudspeaker"));
     soundRec1->setAccessibleDescription(
-        QStringLiteral("Uputstvo; dvostruki klik pušta snimljeni zvuk"));
+        tr("Instructions; a double-click plays the recorded sound"));
     connect(soundRec1, &SoundObject::focusArrived, this, &Form1::showInstructions);
 
     setTabOrder(command1, command3);
@@ -168,14 +182,18 @@ void Form1::runCommand(const std::function<void(PrintSurface&)>& command)
         printArea_->print(command);
     } catch (const std::exception& error) {
         // What was printed before the error stays on the window until the program ends.
-        fatalErrorHandler_(QString::fromUtf8(error.what()));
+        const auto known =
+            std::find_if(std::begin(coreErrors), std::end(coreErrors),
+                         [&](const char* text) { return std::strcmp(text, error.what()) == 0; });
+        fatalErrorHandler_(known != std::end(coreErrors) ? tr(*known)
+                                                         : QString::fromUtf8(error.what()));
     }
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("Copy"), printArea_, &PrintArea::copy);
+    QAction* copy = menu.addAction(tr("Copy"), printArea_, &PrintArea::copy);
     copy->setShortcut(QKeySequence::Copy);
     QAction* print = menu.addAction(tr("Print…"), sheetDialogs_, &SheetDialogs::print);
     print->setShortcut(QKeySequence::Print);
@@ -183,7 +201,20 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
     for (QAction* action : menu.actions()) {
         action->setEnabled(!printArea_->isEmpty());
     }
+    menu.addSeparator();
+    menu.addAction(tr("About %1").arg(programName()), this, &Form1::showAbout);
     menu.exec(event->globalPos());
+}
+
+void Form1::showAbout()
+{
+    QMessageBox::about(this, tr("About %1").arg(programName()),
+                       tr("%1 %2\n%3\n\nPicks lottery numbers: seven from 1 to 39.\n\n"
+                          "Copyright %4\nReleased under the %5 licence.")
+                           .arg(programName(), QString::fromLatin1(ProgramIdentity::version),
+                                QString::fromUtf8(ProgramIdentity::comment),
+                                QString::fromUtf8(ProgramIdentity::copyright),
+                                QString::fromLatin1(ProgramIdentity::licence)));
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -47,6 +47,7 @@ private slots:
     void showOneCombination();
     void showOneNumber();
     void showInstructions();
+    void showAbout();
 
 private:
     void createControls();

@@ -5,6 +5,9 @@
 # Usage: environment_e2e.sh BINARY
 set -euo pipefail
 binary=$1
+# The messages are checked in English, then once in each script of Serbian.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 [[ $("$binary" --version) == "KRIMVEL 1.00" ]] || fail "--version"
@@ -32,6 +35,11 @@ check "platform that does not exist" 1 "'nosuch'.*platforms here are: .*offscree
 check "unknown option" 2 "unknown option '--verbose'" "$binary" --verbose
 check "argument after --version" 2 "unexpected argument 'extra'" "$binary" --version extra
 check "option after --help" 2 "unknown option '-x'" "$binary" --help -x
+
+check "in Serbian, Latin script" 2 "nepoznata opcija '--verbose'" \
+  env LANGUAGE=sr@latin "$binary" --verbose
+check "in Serbian, Cyrillic script" 2 "непозната опција '--verbose'" \
+  env LC_ALL= LC_MESSAGES=sr_RS.UTF-8 "$binary" --verbose
 
 help=$("$binary" --help) || fail "--help: status $?"
 for line in "Usage: krimvel" "--version"; do

@@ -24,7 +24,7 @@ for _ in $(seq 100); do [[ -S $workdir/$WAYLAND_DISPLAY ]] && break; sleep 0.1; 
 started_pids+=($!)
 # WAYLAND_DEBUG logs the buffers the program hands the compositor, which without Qt's own
 # title bar (QT_WAYLAND_DISABLE_WINDOWDECORATION) hold exactly the window.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WAYLAND_DEBUG=client QT_WAYLAND_DISABLE_WINDOWDECORATION=1 \
+LANG=C.UTF-8 LC_ALL= LANGUAGE=sr@latin QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 WAYLAND_DEBUG=client QT_WAYLAND_DISABLE_WINDOWDECORATION=1 \
   "$binary" >"$workdir/program.log" 2>&1 &
 program_pid=$!
 started_pids+=($program_pid)

@@ -21,7 +21,7 @@ protected:
     QString printedText() { return accessible(printArea())->text(QAccessible::Name); }
 };
 
-TEST_F(AccessibilityTest, EveryControlHasANameAndADescriptionInSerbian)
+TEST_F(AccessibilityTest, EveryControlHasANameAndADescription)
 {
     const struct
     {
@@ -30,12 +30,12 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndADescriptionInSerbian)
         QString name;
         QString description;
     } rows[] = {
-        {"Command1", QAccessible::Button, "KOMPJUTER", "Deset kombinacija"},
-        {"Command3", QAccessible::Button, "KOMBINACIJA", "Jedna kombinacija"},
-        {"Command2", QAccessible::Button, "BROJ", "Jedan broj"},
-        {"SoundRec1", QAccessible::Button, "Zvučnik",
-         "Uputstvo; dvostruki klik pušta snimljeni zvuk"},
-        {"PrintArea", QAccessible::StaticText, "", "Izvučeni brojevi"},
+        {"Command1", QAccessible::Button, "KOMPJUTER", "Ten combinations"},
+        {"Command3", QAccessible::Button, "KOMBINACIJA", "One combination"},
+        {"Command2", QAccessible::Button, "BROJ", "One number"},
+        {"SoundRec1", QAccessible::Button, "Loudspeaker",
+         "Instructions; a double-click plays the recorded sound"},
+        {"PrintArea", QAccessible::StaticText, "", "Drawn numbers"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);

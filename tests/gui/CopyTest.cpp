@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -30,8 +31,11 @@ protected:
 
     void pressCtrlC(QWidget* on) { QTest::keyClick(on, Qt::Key_C, Qt::ControlModifier); }
 
-    // Right-clicks `on`, checks that the menu offers "Copy", "Print…" and "Save as PDF…", all
-    // enabled or all disabled, and picks `entry`. Returns whether it was enabled.
+    // What the context menu offers: three entries for the printed text, then "About".
+    QStringList menuTexts = {"Copy", "Print…", "Save as PDF…", "", "About KRIMVEL"};
+
+    // Right-clicks `on`, checks that the menu offers `menuTexts`, the three for the printed
+    // text all enabled or all disabled, and picks `entry`. Returns whether it was enabled.
     bool chooseFromContextMenu(QWidget* on, const QString& entry)
     {
         bool enabled = false;
@@ -42,10 +46,12 @@ protected:
             QStringList texts;
             for (QAction* action : menu->actions()) {
                 texts << action->text();
-                EXPECT_EQ(action->isEnabled(), !form.printSurface().runs().empty())
+                const bool forPrintedText = texts.size() <= 3;
+                EXPECT_EQ(action->isEnabled(),
+                          !forPrintedText || !form.printSurface().runs().empty())
                     << texts.back().toStdString();
             }
-            ASSERT_EQ(texts, QStringList({"Copy", "Print…", "Save as PDF…"}));
+            ASSERT_EQ(texts, menuTexts);
             QAction* chosen = menu->actions().at(texts.indexOf(entry));
             enabled = chosen->isEnabled();
             if (enabled) {
@@ -199,6 +205,55 @@ TEST_F(SaveAsPdfTest, AnUnwritablePathGivesAMessageAndLeavesNoFile)
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_TRUE(message.contains(folder.filePath("krimvel.pdf"))) << message.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST_F(CopyTest, AboutTellsNameVersionCommentAndLicence)
+{
+    QString shown;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + '\n' + box->text();
+            box->close();
+        }
+    });
+    watcher.start(10);
+    EXPECT_TRUE(chooseFromContextMenu(&form, "About KRIMVEL"));
+    watcher.stop();
+    for (const char* part : {"About KRIMVEL", "KRIMVEL 1.00", "SAMO ZA ZABAVU", "MIT"}) {
+        EXPECT_TRUE(shown.contains(part)) << part << " not in " << shown.toStdString();
+    }
+}
+
+// Words the program adds follow the user's language; the window's own texts do not.
+TEST_F(CopyTest, AddedWordsFollowTheLanguageAndTheCaptionsStay)
+{
+    const struct
+    {
+        const char* translation;
+        QString description;
+        QStringList menu;
+    } rows[] = {
+        {"sr_Latn", "Izvučeni brojevi",
+         {"Kopiraj", "Štampaj…", "Sačuvaj kao PDF…", "", "O programu KRIMVEL"}},
+        {"sr_Cyrl", "Извучени бројеви",
+         {"Копирај", "Штампај…", "Сачувај као PDF…", "", "О програму KRIMVEL"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.translation);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/krimvel_") + row.translation));
+        QCoreApplication::installTranslator(&translator);
+        RandomSource otherSource;
+        const Form1 translated(otherSource);
+        EXPECT_EQ(translated.findChild<QWidget*>("PrintArea")->accessibleDescription(),
+                  row.description);
+        EXPECT_EQ(translated.findChild<QPushButton*>("Command1")->text(), "KOMPJUTER");
+        EXPECT_EQ(translated.windowTitle(), "KRIMVEL FERNOS");
+        menuTexts = row.menu;
+        EXPECT_FALSE(chooseFromContextMenu(&form, row.menu.first())) << "nothing printed yet";
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 } // namespace

@@ -1,0 +1,200 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr_Cyrl">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Lottery Number Picker</source>
+        <translation>Бирач бројева за лото</translation>
+    </message>
+    <message>
+        <source>SAMO ZA ZABAVU</source>
+        <translation>САМО ЗА ЗАБАВУ</translation>
+    </message>
+    <message>
+        <source>lottery;loto;numbers;</source>
+        <translation>лутрија;лото;бројеви;</translation>
+    </message>
+    <message>
+        <source>Lets the computer pick your lottery numbers</source>
+        <translation>Нека рачунар изабере ваше бројеве за лото</translation>
+    </message>
+    <message>
+        <source>KRIMVEL picks numbers for a lottery in which a combination is seven numbers from 1 to 39. Press KOMPJUTER for ten combinations, KOMBINACIJA for one combination, or BROJ for a single number, and copy them onto your ticket. The loudspeaker in the corner shows how it works and plays a short recorded greeting.</source>
+        <translation>KRIMVEL бира бројеве за лото у коме је комбинација седам бројева од 1 до 39. Притисните KOMPJUTER за десет комбинација, KOMBINACIJA за једну комбинацију или BROJ за један број, и препишите их на листић. Звучник у углу показује како се програм користи и пушта кратак снимљени поздрав.</translation>
+    </message>
+    <message>
+        <source>SAMO ZA ZABAVU: just for fun.</source>
+        <translation>САМО ЗА ЗАБАВУ: програм је само за забаву.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Floating-point error while drawing a number.</source>
+        <translation>Грешка у рачуну с покретним зарезом при извлачењу броја.</translation>
+    </message>
+    <message>
+        <source>%1 has to close.</source>
+        <translation>%1 мора да се затвори.</translation>
+    </message>
+    <message>
+        <source>Drawn numbers</source>
+        <translation>Извучени бројеви</translation>
+    </message>
+    <message>
+        <source>Ten combinations</source>
+        <translation>Десет комбинација</translation>
+    </message>
+    <message>
+        <source>One combination</source>
+        <translation>Једна комбинација</translation>
+    </message>
+    <message>
+        <source>One number</source>
+        <translation>Један број</translation>
+    </message>
+    <message>
+        <source>Loudspeaker</source>
+        <translation>Звучник</translation>
+    </message>
+    <message>
+        <source>Instructions; a double-click plays the recorded sound</source>
+        <translation>Упутство; двоструки клик пушта снимљени звук</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копирај</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Штампај…</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Сачувај као PDF…</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>О програму %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3
+
+Picks lottery numbers: seven from 1 to 39.
+
+Copyright %4
+Released under the %5 licence.</source>
+        <translation>%1 %2
+%3
+
+Бира бројеве за лото: седам од 1 до 39.
+
+Ауторска права %4
+Објављено под лиценцом %5.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetDialogs</name>
+    <message>
+        <source>Print</source>
+        <translation>Штампање</translation>
+    </message>
+    <message>
+        <source>KRIMVEL could not print to
+%1
+
+Nothing was printed.</source>
+        <translation>KRIMVEL није могао да штампа на
+%1
+
+Ништа није одштампано.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Чување као PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF датотеке (*.pdf)</translation>
+    </message>
+    <message>
+        <source>KRIMVEL could not save the PDF file
+%1
+
+%2</source>
+        <translation>KRIMVEL није могао да сачува PDF датотеку
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Страница није могла да се исцрта.</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>no audio output available; the loudspeaker stays silent</source>
+        <translation>нема звучног излаза; звучник остаје нем</translation>
+    </message>
+    <message>
+        <source>run it on a desktop, or in a virtual one: xvfb-run krimvel</source>
+        <translation>покрените га на радној површини или на виртуелној: xvfb-run krimvel</translation>
+    </message>
+    <message>
+        <source>no X display (DISPLAY is not set)</source>
+        <translation>нема X екрана (DISPLAY није постављен)</translation>
+    </message>
+    <message>
+        <source>cannot open display &apos;%1&apos;</source>
+        <translation>не могу да отворим екран &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot open Wayland display &apos;%1&apos;</source>
+        <translation>не могу да отворим Wayland екран &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM names no platform that is installed (&apos;%1&apos;); the platforms here are: %2</source>
+        <translation>QT_QPA_PLATFORM не именује ниједну инсталирану платформу (&apos;%1&apos;); овде постоје: %2</translation>
+    </message>
+    <message>
+        <source>cannot open Wayland display &apos;%1&apos;: Qt&apos;s Wayland platform is missing (Debian package qt6-wayland)</source>
+        <translation>не могу да отворим Wayland екран &apos;%1&apos;: недостаје Qt-ова Wayland платформа (Debian пакет qt6-wayland)</translation>
+    </message>
+    <message>
+        <source>no display (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
+        <translation>нема екрана (нису постављени ни WAYLAND_DISPLAY ни DISPLAY)</translation>
+    </message>
+    <message>
+        <source>Usage: krimvel [--version | --help]
+Opens the window of %1, which picks lottery numbers: seven from 1 to 39.
+
+  --version  print the name and version, then exit
+  --help     print this help, then exit
+
+QT_SCALE_FACTOR scales the window; see krimvel(1).
+%1 %2 - %3
+</source>
+        <translation>Употреба: krimvel [--version | --help]
+Отвара прозор програма %1, који бира бројеве за лото: седам од 1 до 39.
+
+  --version  испише име и верзију, па изађе
+  --help     испише ову помоћ, па изађе
+
+QT_SCALE_FACTOR увећава прозор; види krimvel(1).
+%1 %2 - %3
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; the options are --version and --help</source>
+        <translation>непозната опција &apos;%1&apos;; опције су --version и --help</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; krimvel takes at most one option, --version or --help</source>
+        <translation>неочекиван аргумент &apos;%1&apos;; krimvel прима највише једну опцију, --version или --help</translation>
+    </message>
+</context>
+</TS>
