@@ -144,35 +144,28 @@ float referenceDraw(Source& source, float& previous, std::vector<float>& line)
     }
 }
 
-// Presses of ten lines of seven, each press after a single number, as the buttons draw them.
+// Presses of ten lines of seven, each line drawn in two calls split anywhere (one number is a
+// draw of one, none a draw of none), against the rule step by step over the same values.
 template <class Source> void expectTheRuleStepByStep(Source production, Source reference, int lines)
 {
     DrawState state;
     float previous = 0;
-    std::vector<float> line;
     for (int n = 0; n < lines; ++n) {
         if (n % 10 == 0) {
             state = {};
             previous = 0;
-            line.clear();
-            ASSERT_EQ(drawNumber(state, production), referenceDraw(reference, previous, line));
-            state = {};
-            previous = 0;
         }
         state.startCombination();
-        line.clear();
+        std::vector<float> line;
         std::array<float, 7> numbers;
-        ASSERT_EQ(drawNumbers(state, production, numbers), 7u);
+        const std::size_t split = n % 8;
+        ASSERT_EQ(drawNumbers(state, production, std::span(numbers).first(split)), split);
+        ASSERT_EQ(drawNumbers(state, production, std::span(numbers).subspan(split)), 7 - split);
         for (float number : numbers) {
             ASSERT_EQ(number, referenceDraw(reference, previous, line)) << "line " << n;
         }
     }
     EXPECT_EQ(production.nextValue(), reference.nextValue()) << "both took as many values";
-}
-
-TEST(DrawNumber, DrawsWhatTheRuleStepByStepDrawsFromTheRealGenerator)
-{
-    expectTheRuleStepByStep(RandomSource(), RandomSource(), 1'000'000);
 }
 
 // Scripted values m * 2^-24, handed to the draw as the real generator hands them.
@@ -182,16 +175,16 @@ struct ScriptedBits : ScriptedSource
     std::uint32_t nextBits24() { return static_cast<std::uint32_t>(nextValue() * 0x1p24f); }
 };
 
-TEST(DrawNumber, DrawsWhatTheRuleStepByStepDrawsAtTheEdgesOfEveryCandidate)
+TEST(DrawNumber, DrawsWhatTheRuleStepByStepDrawsFromTheGeneratorAndAtTheEdgesOfEveryCandidate)
 {
-    // The first and the last m of each candidate k, in an order that repeats numbers.
-    const auto firstOf = [](std::uint32_t k) { return (k * (1u << 24) + 99) / 100; };
+    expectTheRuleStepByStep(RandomSource(), RandomSource(), 1'000'000);
+
+    // The first m of a candidate k, ceil(k 2^24 / 100), or the last m of k - 1, just below.
     std::minstd_rand pick;
     std::vector<float> edges;
     for (int i = 0; i < 20000; ++i) {
-        const std::uint32_t k = pick() % 100;
-        const std::uint32_t m = pick() % 2 ? firstOf(k) : firstOf(k + 1) - 1;
-        edges.push_back(std::ldexp(static_cast<float>(m), -24));
+        const std::uint32_t below = pick() % 2, k = pick() % 100 + below;
+        edges.push_back(std::ldexp(static_cast<float>((k * (1u << 24) + 99) / 100 - below), -24));
     }
     expectTheRuleStepByStep(ScriptedBits(edges), ScriptedBits(edges), 500);
 }
