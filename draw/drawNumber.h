@@ -94,27 +94,26 @@ template <ValueSource Source>
 std::size_t drawNumbers(DrawState& state, Source& source, std::span<float> numbers)
 {
     using namespace drawNumberDetail;
-    // Bit n set: n is not yet in the combination.
-    std::uint64_t unused = ~state.combination;
-    // What the next attempt may accept: not in the combination, not the previous number.
-    // Once a number is accepted it is both, so `allowed` becomes what `unused` leaves.
-    std::uint64_t allowed =
-        unused & ~(std::uint64_t{1} << static_cast<unsigned>(state.previous.value_or(0)));
+    std::uint64_t combination = state.combination;
+    // What the next attempt rejects: the combination and the previous number. Once a number
+    // is accepted it is both, so `blocked` becomes the combination.
+    std::uint64_t blocked =
+        combination | (std::uint64_t{1} << static_cast<unsigned>(state.previous.value_or(0)));
     std::size_t taken = 0;
     bool fault = false;
     while (taken < numbers.size() && !fault) {
         const Attempt attempt = nextAttempt(source);
         // The candidate's bit if it is accepted, else 0. Everything below follows from it by
         // arithmetic and one select: GCC turns two selects on one condition into a branch.
-        const std::uint64_t acceptedBit = bitOfCandidate[attempt.candidate] & allowed;
+        const std::uint64_t acceptedBit = bitOfCandidate[attempt.candidate] & ~blocked;
         // Written on every attempt; only an accepted number moves on past it.
         numbers[taken] = static_cast<float>(attempt.candidate);
         taken += acceptedBit != 0;
-        unused ^= acceptedBit; // an allowed bit is always an unused one
-        allowed = acceptedBit != 0 ? unused : allowed;
+        combination |= acceptedBit;
+        blocked = acceptedBit != 0 ? combination : blocked;
         fault = attempt.fault;
     }
-    state.combination = ~unused;
+    state.combination = combination;
     if (taken > 0) {
         state.previous = numbers[taken - 1];
     }
