@@ -6,7 +6,8 @@
 // What one command run remembers between its draws.
 struct DrawState
 {
-    // The number accepted last in this run; empty at the start of the run.
+    // The number accepted last in this run; empty at the start of the run (the draw then
+    // rules out 0, which it rejects anyway).
     std::optional<float> previous;
 
     // Bit n set: n already stands in the current combination. A lottery ticket cannot
@@ -16,8 +17,6 @@ struct DrawState
     // A new combination forgets its numbers but keeps `previous`, so the first number
     // of a line still differs from the last number of the line before.
     void startCombination() { combination = 0; }
-
-    bool holds(float number) const { return (combination >> bitOf(number)) & 1u; }
 
     void accept(float number)
     {

@@ -10,7 +10,10 @@ class RandomSource
 public:
     // r = m * 2^-24 with m the generator's top 24 bits: a float holds every such value
     // exactly, so 0 <= r < 1 and 1.0 can never come out through rounding.
-    float nextValue() { return static_cast<float>(nextRaw() >> 8) * 0x1p-24f; }
+    float nextValue() { return static_cast<float>(nextBits24()) * 0x1p-24f; }
+
+    // The m behind the next value, for the draw: it scales m with integers alone.
+    std::uint32_t nextBits24() { return nextRaw() >> 8; }
 
     // The generator's raw 32-bit output, for tools that test its statistics.
     std::uint32_t nextRaw() { return engine_(); }

@@ -3,8 +3,11 @@
 #include "PrintItem.h"
 #include "drawNumber.h"
 
+#include <array>
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 // Where the commands print: the window's PrintSurface, or a recorder in the tests.
 // `clear` throws when the window cannot be cleared; nothing here traps it.
@@ -20,7 +23,7 @@ namespace drawCommandsDetail {
 // Four blank lines move the print position below the three buttons.
 inline constexpr int linesAboveNumbers = 4;
 inline constexpr std::int16_t combinationLines = 10;
-inline constexpr int numbersPerCombination = 7;
+inline constexpr std::size_t numbersPerCombination = 7;
 
 template <PrintTarget Target> void printBlankLines(Target& surface, int count)
 {
@@ -30,11 +33,20 @@ template <PrintTarget Target> void printBlankLines(Target& surface, int count)
     }
 }
 
-template <PrintTarget Target, ValueSource Source>
-void printDrawnNumber(Target& surface, DrawState& state, Source& source)
+// Draws `count` numbers in one go, then prints each running on. After a fault the numbers
+// drawn before it are printed all the same, as they would have been one by one.
+template <std::size_t count, PrintTarget Target, ValueSource Source>
+void printDrawnNumbers(Target& surface, DrawState& state, Source& source)
 {
-    const PrintItem number[] = {{drawNumber(state, source), RunOn}};
-    surface.print(number);
+    std::array<float, count> numbers;
+    const std::size_t drawn = drawNumbers(state, source, std::span<float>(numbers));
+    for (std::size_t n = 0; n < drawn; ++n) {
+        const PrintItem number[] = {{numbers[n], RunOn}};
+        surface.print(number);
+    }
+    if (drawn < count) {
+        throw FloatingPointError();
+    }
 }
 
 template <PrintTarget Target> void startPrintout(Target& surface)
@@ -58,9 +70,7 @@ void showTenCombinations(Target& surface, Source& source)
             {line, RunOn}, {" - ", RunOn}, {" KOMBINACIJA ", RunOn}, {" - ", RunOn}};
         surface.print(label);
         state.startCombination();
-        for (int n = 0; n < numbersPerCombination; ++n) {
-            printDrawnNumber(surface, state, source);
-        }
+        printDrawnNumbers<numbersPerCombination>(surface, state, source);
         printBlankLines(surface, 1);
     }
 }
@@ -72,9 +82,7 @@ void showOneCombination(Target& surface, Source& source)
     using namespace drawCommandsDetail;
     startPrintout(surface);
     DrawState state;
-    for (int n = 0; n < numbersPerCombination; ++n) {
-        printDrawnNumber(surface, state, source);
-    }
+    printDrawnNumbers<numbersPerCombination>(surface, state, source);
 }
 
 // "BROJ": one number, any of 1 to 39 since the run starts with an empty state.
@@ -84,5 +92,5 @@ void showOneNumber(Target& surface, Source& source)
     using namespace drawCommandsDetail;
     startPrintout(surface);
     DrawState state;
-    printDrawnNumber(surface, state, source);
+    printDrawnNumbers<1>(surface, state, source);
 }

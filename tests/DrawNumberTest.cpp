@@ -1,11 +1,14 @@
 #include "drawNumber.h"
 
+#include "RandomSource.h"
 #include "support/ScriptedSource.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <vector>
 
 namespace {
@@ -111,40 +114,79 @@ TEST(DrawNumber, ANonFiniteProductIsAFloatingPointError)
     }
 }
 
-// A value under test, then a value that is certainly accepted: how many values the draw took
-// tells whether the first one was accepted.
-struct OneValueThenTwenty
-{
-    float first;
-    int taken = 0;
-    float nextValue() { return taken++ == 0 ? first : valueFor(20); }
-};
-
-TEST(DrawNumber, EveryPossibleGeneratorValueScalesAndIsJudgedAsTheRuleSays)
+TEST(DrawNumber, TheIntegerCandidateIsFloorOf100TimesEveryPossibleGeneratorValue)
 {
     // The generator yields m / 2^24 for every m below 2^24; try them all.
-    constexpr std::uint32_t valueCount = 1u << 24;
     std::array<std::uint32_t, 100> valuesPerCandidate{};
-    for (std::uint32_t m = 0; m < valueCount; ++m) {
-        const float r = std::ldexp(static_cast<float>(m), -24);
-        const float candidate = candidateOf(r);
-        ASSERT_GE(candidate, 0.0f) << "m = " << m;
-        ASSERT_LE(candidate, 99.0f) << "m = " << m;
-        ASSERT_EQ(candidate, std::floor(candidate));
-        ++valuesPerCandidate[static_cast<std::size_t>(candidate)];
-
-        DrawState state;
-        OneValueThenTwenty source{r};
-        const float number = drawNumber(state, source);
-        const bool inRange = candidate >= 1 && candidate <= 39;
-        ASSERT_EQ(source.taken, inRange ? 1 : 2) << "m = " << m;
-        ASSERT_EQ(number, inRange ? candidate : 20.0f) << "m = " << m;
+    for (std::uint32_t m = 0; m < (1u << 24); ++m) {
+        const unsigned candidate = candidateOfBits(m);
+        ASSERT_EQ(candidate, std::floor(100.0 * std::ldexp(static_cast<float>(m), -24))) << m;
+        ++valuesPerCandidate.at(candidate);
     }
     for (int k = 0; k < 100; ++k) {
         // 2^24 / 100 = 167772.16: each candidate's interval holds 167772 or 167773 values.
         EXPECT_GE(valuesPerCandidate[k], 167772u) << k;
         EXPECT_LE(valuesPerCandidate[k], 167773u) << k;
     }
+}
+
+// The rule as it reads, one step after another, apart from the draw so each checks the other.
+template <class Source>
+float referenceDraw(Source& source, float& previous, std::vector<float>& line)
+{
+    for (;;) {
+        const auto candidate = static_cast<float>(std::floor(100.0 * source.nextValue()));
+        if (candidate >= 1 && candidate <= 39 && candidate != previous &&
+            std::find(line.begin(), line.end(), candidate) == line.end()) {
+            line.push_back(previous = candidate);
+            return candidate;
+        }
+    }
+}
+
+// Presses of ten lines of seven, each line drawn in two calls split anywhere (one number is a
+// draw of one, none a draw of none), against the rule step by step over the same values.
+template <class Source> void expectTheRuleStepByStep(Source production, Source reference, int lines)
+{
+    DrawState state;
+    float previous = 0;
+    for (int n = 0; n < lines; ++n) {
+        if (n % 10 == 0) {
+            state = {};
+            previous = 0;
+        }
+        state.startCombination();
+        std::vector<float> line;
+        std::array<float, 7> numbers;
+        const std::size_t split = n % 8;
+        ASSERT_EQ(drawNumbers(state, production, std::span(numbers).first(split)), split);
+        ASSERT_EQ(drawNumbers(state, production, std::span(numbers).subspan(split)), 7 - split);
+        for (float number : numbers) {
+            ASSERT_EQ(number, referenceDraw(reference, previous, line)) << "line " << n;
+        }
+    }
+    EXPECT_EQ(production.nextValue(), reference.nextValue()) << "both took as many values";
+}
+
+// Scripted values m * 2^-24, handed to the draw as the real generator hands them.
+struct ScriptedBits : ScriptedSource
+{
+    using ScriptedSource::ScriptedSource;
+    std::uint32_t nextBits24() { return static_cast<std::uint32_t>(nextValue() * 0x1p24f); }
+};
+
+TEST(DrawNumber, DrawsWhatTheRuleStepByStepDrawsFromTheGeneratorAndAtTheEdgesOfEveryCandidate)
+{
+    expectTheRuleStepByStep(RandomSource(), RandomSource(), 1'000'000);
+
+    // The first m of a candidate k, ceil(k 2^24 / 100), or the last m of k - 1, just below.
+    std::minstd_rand pick;
+    std::vector<float> edges;
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint32_t below = pick() % 2, k = pick() % 100 + below;
+        edges.push_back(std::ldexp(static_cast<float>((k * (1u << 24) + 99) / 100 - below), -24));
+    }
+    expectTheRuleStepByStep(ScriptedBits(edges), ScriptedBits(edges), 500);
 }
 
 } // namespace
