@@ -1,12 +1,57 @@
 #include "SoundObject.h"
 
-#include "LoudspeakerSound.h"
 #include "PressKeys.h"
+#include "SoundModule.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QPainter>
+#include <QPluginLoader>
 #include <QSvgRenderer>
+
+namespace {
+
+Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
+
+struct LoadedModule
+{
+    SoundModule* module = nullptr;
+    // Why there is none, where there is none.
+    QString problem;
+};
+
+LoadedModule loadSoundModule()
+{
+    // Relative to the program's own folder, so that an installed or unpacked program and one
+    // in the build tree each find their own module.
+    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath())
+                             .filePath(QStringLiteral(KRIMVEL_SOUND_MODULE)));
+    QObject* instance = loader.instance();
+    LoadedModule loaded{qobject_cast<SoundModule*>(instance), {}};
+    if (instance == nullptr) {
+        loaded.problem = loader.errorString();
+    } else if (loaded.module == nullptr) {
+        loaded.problem = loader.fileName() + QStringLiteral(" is not this program's sound module");
+    }
+    return loaded;
+}
+
+// Loaded on the first call and kept for the process; a module that cannot be loaded is not
+// tried again.
+LoudspeakerPlayer* createPlayer(QObject* parent)
+{
+    static const LoadedModule loaded = loadSoundModule();
+    if (loaded.module == nullptr) {
+        qCWarning(soundLog, "cannot load the sound module: %s", qUtf8Printable(loaded.problem));
+        return nullptr;
+    }
+    return loaded.module->createPlayer(parent);
+}
+
+} // namespace
 
 SoundObject::SoundObject(QWidget* parent)
     : QWidget(parent), face_(new QSvgRenderer(QStringLiteral(":/pictures/loudspeaker.svg"), this))
@@ -72,7 +117,9 @@ void SoundObject::activate()
     emit activated();
     // Made on first use: loading the audio stack costs start-up time most runs never need.
     if (sound_ == nullptr) {
-        sound_ = new LoudspeakerSound(this);
+        sound_ = createPlayer(this);
     }
-    sound_->play();
+    if (sound_ != nullptr) {
+        sound_->play();
+    }
 }

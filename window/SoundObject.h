@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class LoudspeakerSound;
+class LoudspeakerPlayer;
 class QSvgRenderer;
 
 // The loudspeaker in the window's corner: shows its face, takes the focus, tells the window
@@ -16,7 +16,9 @@ public:
     explicit SoundObject(QWidget* parent);
     ~SoundObject() override;
 
-    // Plays the sound from its beginning, also when it is already playing.
+    // Plays the sound from its beginning, also when it is already playing. Where the sound
+    // module cannot be loaded it stays silent and says why in the "krimvel.sound" logging
+    // category, as it does where there is no audio output.
     void activate();
 
 signals:
@@ -35,5 +37,5 @@ protected:
 
 private:
     QSvgRenderer* face_;
-    LoudspeakerSound* sound_ = nullptr;
+    LoudspeakerPlayer* sound_ = nullptr;
 };
