@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -37,6 +38,15 @@ void showErrorAndQuit(QWidget* window, const QString& message)
     QCoreApplication::exit(1);
 }
 
+// Read as a PNG and nothing else: asked to guess, Qt first offers a PNG to every image
+// plugin it has, loading each one, where its own decoder reads it in a fraction of that.
+QIcon pngIcon(const QString& resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 } // namespace
 
 Form1::Form1(RandomSource& source, QWidget* parent)
@@ -46,7 +56,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/krimvel.ico")));
+    setWindowIcon(pngIcon(QStringLiteral(":/pictures/krimvel-32.png")));
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     installWindowAccessibility();
