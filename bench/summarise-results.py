@@ -54,6 +54,18 @@ def key_medians(path):
     return {key: statistics.median(samples) for key, samples in values.items()}
 
 
+def print_parts(parts, runs):
+    """What each part of Form1's start-up takes: time, and how far it raises the peak memory."""
+    print(f"what each part of Form1 adds to start-up, median of {runs} runs "
+          "(instead_*: another way to the same result):")
+    for key, ms in parts.items():
+        if key.endswith("_ms"):
+            part = key.removesuffix("_ms")
+            kib = parts.get(f"{part}_kib")
+            peak = f"   peak {kib / 1024:+6.2f} MiB" if kib is not None else ""
+            print(f"  {part:32} {ms:7.2f} ms{peak}")
+
+
 def main():
     parser = argparse.ArgumentParser()
     for option in ("draw", "startup", "parts", "click", "machine", "build-type", "load"):
@@ -111,10 +123,7 @@ def main():
             f"{extra:+.1f} MiB ({form1_mib:.1f} vs {bare_mib:.1f} MiB)",
             f"≤ {MEMORY_GOAL_MIB:.0f} MiB", "yes" if extra <= MEMORY_GOAL_MIB else "NO")
 
-    print(f"what each part of Form1 adds to start-up, median of {args.parts_runs} runs "
-          "(instead_*: a cheaper way to the same result):")
-    for key, ms in parts.items():
-        print(f"  {key.removesuffix('_ms'):32} {ms:7.2f} ms")
+    print_parts(parts, args.parts_runs)
 
     print(f"KOMPJUTER press to painted frame, {args.clicks} presses:")
     for key in ("first", "median", "p95", "max"):
