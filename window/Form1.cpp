@@ -50,7 +50,9 @@ QIcon pngIcon(const QString& resource)
 } // namespace
 
 Form1::Form1(RandomSource& source, QWidget* parent)
-    : QWidget(parent), source_(source), background_(QStringLiteral(":/pictures/background.jpg")),
+    : QWidget(parent), source_(source),
+      background_(QStringLiteral(":/pictures/background.jpg"),
+                  Twips::rect(0, 0, clientWidthTwips, clientHeightTwips).size()),
       printArea_(new PrintArea(this)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
@@ -197,5 +199,5 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The colour shows only where the window is larger than the picture.
     painter.fillRect(rect(), backgroundColour);
-    painter.drawImage(0, 0, background_.image());
+    painter.drawImage(0, 0, background_.image(size()));
 }
