@@ -1,6 +1,8 @@
 #include "firstPaint.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <chrono>
 #include <cstdio>
@@ -42,15 +44,37 @@ void reportFirstPaintThenQuit(NextPaint& nextPaint)
     });
 }
 
+namespace {
+
+// Shows `window` as Form1 shows itself, centred and active, and runs the event loop until
+// its first frame is painted.
+int showUntilPainted(QWidget& window)
+{
+    window.resize(553, 354);
+    NextPaint nextPaint(window);
+    reportFirstPaintThenQuit(nextPaint);
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    window.activateWindow();
+    window.raise();
+    return QApplication::exec();
+}
+
+} // namespace
+
 int startBare()
 {
     QWidget bare;
-    bare.resize(553, 354);
-    NextPaint nextPaint(bare);
-    reportFirstPaintThenQuit(nextPaint);
-    bare.move(bare.screen()->availableGeometry().center() - bare.rect().center());
-    bare.show();
-    bare.activateWindow();
-    bare.raise();
-    return QApplication::exec();
+    return showUntilPainted(bare);
+}
+
+int startPeer()
+{
+    QWidget peer;
+    auto* label = new QLabel(QStringLiteral("KRIMVEL"), &peer);
+    label->setGeometry(184, 24, 185, 25);
+    auto* button = new QPushButton(QStringLiteral("KOMPJUTER"), &peer);
+    button->setGeometry(0, 0, 81, 24);
+    button->setFocus();
+    return showUntilPainted(peer);
 }

@@ -15,3 +15,6 @@ void reportFirstPaintThenQuit(NextPaint& nextPaint);
 
 // A plain window of Form1's size, shown as Form1 shows itself: what any Qt window costs.
 int startBare();
+// The same window with one QLabel and one QPushButton in Qt's own font and style: what any
+// window with text and a button costs.
+int startPeer();

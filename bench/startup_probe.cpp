@@ -10,7 +10,9 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: startup_probe form1 | bare | click [presses] | parts\n");
+    std::fprintf(
+        stderr,
+        "usage: startup_probe form1 | bare | peer | click [presses] | soak [presses] | parts\n");
     return 2;
 }
 
@@ -33,8 +35,14 @@ int main(int argc, char* argv[])
     if (mode == "bare") {
         return startBare();
     }
+    if (mode == "peer") {
+        return startPeer();
+    }
     if (mode == "click") {
         return measureClicks(argc > 2 ? std::atoi(argv[2]) : 200);
+    }
+    if (mode == "soak") {
+        return soakPresses(argc > 2 ? std::atoi(argv[2]) : 100000);
     }
     if (mode == "parts") {
         return measureStartupParts();
