@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -136,12 +135,13 @@ int measureStartupParts()
         banner->ensurePolished();
         (void)banner->sizeHint();
     });
-    timePart("loudspeaker_svg", [] {
-        QSvgRenderer face(QStringLiteral(":/pictures/loudspeaker.svg"));
+    timePart("loudspeaker_face", [] {
+        QImageReader reader(QStringLiteral(":/pictures/loudspeaker-32.png"), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QPixmap face = QPixmap::fromImage(reader.read());
         QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
         QPainter painter(&image);
-        face.render(&painter, QRectF(image.rect()));
+        painter.drawPixmap(image.rect(), face);
     });
 
     RandomSource source;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 class LoudspeakerPlayer;
-class QSvgRenderer;
 
 // The loudspeaker in the window's corner: shows its face, takes the focus, tells the window
 // when the focus arrives from elsewhere, and plays its recorded sound when activated
@@ -36,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QSvgRenderer* face_;
+    // The face as drawn for the screen it was last painted on.
+    QPixmap face_;
+    qreal faceRatio_ = 0;
     LoudspeakerPlayer* sound_ = nullptr;
 };
