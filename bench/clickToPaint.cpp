@@ -2,12 +2,12 @@
 #include "Form1.h"
 #include "NextPaint.h"
 #include "RandomSource.h"
+#include "firstPaint.h"
 #include "probeModes.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -38,21 +38,6 @@ void settle(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-// The process's peak resident memory so far, in KiB.
-long peakKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-        }
-    }
-    return 0;
 }
 
 // A press and a release of the left button in the middle of `button`, queued for the event
@@ -168,13 +153,13 @@ int soakPresses(int presses)
             return 1;
         }
         if (peakSettled == 0 && press >= settled) {
-            peakSettled = peakKib();
+            peakSettled = statusKib("VmHWM");
         }
     }
     std::printf("soak_presses %d\n", presses);
     std::printf("soak_seconds %.1f\n", static_cast<double>(timer.elapsed()) / 1e3);
     std::printf("soak_settled_presses %d\n", settled);
     std::printf("soak_peak_settled_kib %ld\n", peakSettled);
-    std::printf("soak_peak_after_all_kib %ld\n", peakKib());
+    std::printf("soak_peak_after_all_kib %ld\n", statusKib("VmHWM"));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "firstPaint.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +30,21 @@ void printSinceLaunch()
 
 } // namespace
 
+long statusKib(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix)) {
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
+
 void printMilliseconds(const char* key, qint64 nanoseconds)
 {
     std::printf("%s %.3f\n", key, static_cast<double>(nanoseconds) / 1e6);
@@ -40,6 +56,7 @@ void reportFirstPaintThenQuit(NextPaint& nextPaint)
     nextPaint.then([] {
         printMilliseconds("main_to_paint_ms", sinceMain.nsecsElapsed());
         printSinceLaunch();
+        std::printf("peak_to_paint_kib %ld\n", statusKib("VmHWM"));
         QCoreApplication::quit();
     });
 }

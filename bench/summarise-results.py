@@ -34,13 +34,15 @@ def draw_medians(path):
 
 
 def startup_medians(path):
-    """Per window: median launch-to-paint, main-to-paint and launch-to-exit ms, peak RSS MiB."""
+    """Per window: median launch-to-paint, main-to-paint and launch-to-exit ms, and peak RSS
+    MiB until the first frame and over the whole run."""
     samples = {}
     with open(path) as f:
         for line in f:
-            window, launch_ms, main_ms, exit_ms, rss_kb = line.split()
+            window, launch_ms, main_ms, exit_ms, rss_kb, paint_kb = line.split()
             samples.setdefault(window, []).append(
-                (float(launch_ms), float(main_ms), float(exit_ms), int(rss_kb) / 1024))
+                (float(launch_ms), float(main_ms), float(exit_ms), int(paint_kb) / 1024,
+                 int(rss_kb) / 1024))
     return {window: [statistics.median(column) for column in zip(*runs)]
             for window, runs in samples.items()}
 
@@ -126,9 +128,10 @@ def main():
 
     print(f"start-up to first painted frame, median of {args.startup_runs} runs each:")
     for window, name in WINDOWS.items():
-        launch, main_ms, exit_ms, rss = startup[window]
+        launch, main_ms, exit_ms, rss, whole_rss = startup[window]
         print(f"  {name:41} launch {launch:6.1f} ms   main {main_ms:6.1f} ms   "
-              f"to exit {exit_ms:6.1f} ms   peak RSS {rss:5.1f} MiB")
+              f"to exit {exit_ms:6.1f} ms   peak RSS {rss:5.1f} MiB to first frame, "
+              f"{whole_rss:5.1f} MiB whole run")
     form1_ms, form1_mib = startup["form1"][0], startup["form1"][3]
     for window in ("bare", "floor", "peer"):
         bare_ms, bare_mib = startup[window][0], startup[window][3]
