@@ -1,5 +1,6 @@
 #include "WindowFonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -46,10 +47,25 @@ void narrowToArialWidths(QFont& font)
     }
 }
 
+// The faces of `families` that are installed, in the same order; all of them where none is.
+// Qt asks fontconfig for a substitute of each face that is missing before it tries the next,
+// about a millisecond each, to arrive at the first installed one all the same.
+QStringList installed(const QStringList& families)
+{
+    const QStringList all = QFontDatabase::families();
+    QStringList found;
+    for (const QString& family : families) {
+        if (all.contains(family, Qt::CaseInsensitive)) {
+            found << family;
+        }
+    }
+    return found.isEmpty() ? families : found;
+}
+
 QFont boldFont(const QStringList& families, double points)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(installed(families));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelsForPoints(points));
     font.setWeight(QFont::Bold);
