@@ -28,7 +28,12 @@ bool runUntilPainted(NextPaint& nextPaint)
         painted = true;
         loop.quit();
     });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    // A timer of its own, gone with the loop: a single-shot one would live on for its five
+    // seconds, and a soak would be measuring thousands of them.
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timeout.start(5000);
     loop.exec();
     return painted;
 }
