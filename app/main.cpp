@@ -2,6 +2,7 @@
 #include "Form1.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
+#include "WindowFonts.h"
 #include "XDisplay.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ int main(int argc, char* argv[])
     }
     adoptServerScale(display);
 
+    WindowFonts::startLoading();
     QApplication application(argc, argv);
     display.connection.reset();
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));

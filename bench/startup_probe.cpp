@@ -1,3 +1,4 @@
+#include "WindowFonts.h"
 #include "firstPaint.h"
 #include "probeModes.h"
 
@@ -25,6 +26,10 @@ int main(int argc, char* argv[])
         return usage();
     }
     const std::string mode = argv[1];
+    // As the program's main starts the window.
+    if (mode == "form1") {
+        WindowFonts::startLoading();
+    }
     QApplication application(argc, argv);
     printMilliseconds("qapplication_ms", sinceMain.nsecsElapsed());
     if (mode == "form1") {

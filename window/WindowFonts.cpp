@@ -3,8 +3,25 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
+#include <fontconfig/fontconfig.h>
+#include <future>
 
 namespace {
+
+std::future<void>& configurationLoading()
+{
+    static std::future<void> loading;
+    return loading;
+}
+
+// Qt would read the configuration all over again if it asked for it before the worker is
+// done.
+void waitForConfiguration()
+{
+    if (std::future<void>& loading = configurationLoading(); loading.valid()) {
+        loading.get();
+    }
+}
 
 int pixelsForPoints(double points)
 {
@@ -52,6 +69,7 @@ void narrowToArialWidths(QFont& font)
 // about a millisecond each, to arrive at the first installed one all the same.
 QStringList installed(const QStringList& families)
 {
+    waitForConfiguration();
     const QStringList all = QFontDatabase::families();
     QStringList found;
     for (const QString& family : families) {
@@ -82,6 +100,13 @@ QFont arialBold(double points)
 } // namespace
 
 namespace WindowFonts {
+
+void startLoading()
+{
+    if (std::future<void>& loading = configurationLoading(); !loading.valid()) {
+        loading = std::async(std::launch::async, [] { FcInit(); });
+    }
+}
 
 QFont printFont()
 {
