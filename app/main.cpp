@@ -4,6 +4,7 @@
 #include "Language.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
+#include "WindowFonts.h"
 #include "WindowFrame.h"
 
 #include <QApplication>
@@ -102,6 +103,7 @@ int main(int argc, char* argv[])
         adoptServerScale(display.x);
     }
 
+    WindowFonts::startLoading();
     QApplication application(argc, argv);
     Language::install();
     display.x.connection.reset();

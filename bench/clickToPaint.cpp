@@ -1,14 +1,18 @@
+
 #include "Form1.h"
 #include "NextPaint.h"
 #include "RandomSource.h"
+#include "firstPaint.h"
 #include "probeModes.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -24,7 +28,12 @@ bool runUntilPainted(NextPaint& nextPaint)
         painted = true;
         loop.quit();
     });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    // A timer of its own, gone with the loop: a single-shot one would live on for its five
+    // seconds, and a soak would be measuring thousands of them.
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timeout.start(5000);
     loop.exec();
     return painted;
 }
@@ -34,6 +43,20 @@ void settle(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// A press and a release of the left button in the middle of `button`, queued for the event
+// loop as the window system's would be.
+void postPress(QPushButton* button)
+{
+    const QPointF centre = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(centre);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(type, centre, global, Qt::LeftButton, held, Qt::NoModifier));
+    }
 }
 
 // Nearest rank: always one of the samples.
@@ -89,5 +112,59 @@ int measureClicks(int presses)
     std::printf("click_median_us %.1f\n", percentile(micros, 0.5));
     std::printf("click_p95_us %.1f\n", percentile(micros, 0.95));
     std::printf("click_max_us %.1f\n", percentile(micros, 1.0));
+    return 0;
+}
+
+int soakPresses(int presses)
+{
+    RandomSource source;
+    Form1 form(source);
+    NextPaint nextPaint(form);
+    form.showCentred();
+    if (!runUntilPainted(nextPaint)) {
+        std::fprintf(stderr, "startup_probe: the window was never painted\n");
+        return 1;
+    }
+    settle(300);
+
+    std::array<QPushButton*, 3> buttons{};
+    const char* const names[] = {"Command1", "Command3", "Command2"};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i] = form.findChild<QPushButton*>(QLatin1String(names[i]));
+        if (buttons[i] == nullptr) {
+            std::fprintf(stderr, "startup_probe: no button %s\n", names[i]);
+            return 1;
+        }
+    }
+    // The first presses fill the glyph, style and allocator caches: what stays after them is
+    // the figure later presses must not grow from.
+    constexpr int settled = 1000;
+    long peakSettled = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (int press = 0; press < presses;) {
+        QCoreApplication::processEvents();
+        // A round of the three buttons, then the window's repaint. Each press repaints its
+        // button at once anyway; waiting for the whole window after every press would take
+        // the soak well past a couple of minutes and reach nothing new.
+        for (QPushButton* button : buttons) {
+            if (press < presses) {
+                postPress(button);
+                ++press;
+            }
+        }
+        if (!runUntilPainted(nextPaint)) {
+            std::fprintf(stderr, "startup_probe: no paint after press %d\n", press);
+            return 1;
+        }
+        if (peakSettled == 0 && press >= settled) {
+            peakSettled = statusKib("VmHWM");
+        }
+    }
+    std::printf("soak_presses %d\n", presses);
+    std::printf("soak_seconds %.1f\n", static_cast<double>(timer.elapsed()) / 1e3);
+    std::printf("soak_settled_presses %d\n", settled);
+    std::printf("soak_peak_settled_kib %ld\n", peakSettled);
+    std::printf("soak_peak_after_all_kib %ld\n", statusKib("VmHWM"));
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "WindowFonts.h"
 #include "firstPaint.h"
 #include "probeModes.h"
 
@@ -10,7 +11,9 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: startup_probe form1 | bare | click [presses] | parts\n");
+    std::fprintf(
+        stderr,
+        "usage: startup_probe form1 | bare | peer | click [presses] | soak [presses] | parts\n");
     return 2;
 }
 
@@ -23,6 +26,10 @@ int main(int argc, char* argv[])
         return usage();
     }
     const std::string mode = argv[1];
+    // As the program's main starts the window.
+    if (mode == "form1") {
+        WindowFonts::startLoading();
+    }
     QApplication application(argc, argv);
     printMilliseconds("qapplication_ms", sinceMain.nsecsElapsed());
     if (mode == "form1") {
@@ -33,8 +40,14 @@ int main(int argc, char* argv[])
     if (mode == "bare") {
         return startBare();
     }
+    if (mode == "peer") {
+        return startPeer();
+    }
     if (mode == "click") {
         return measureClicks(argc > 2 ? std::atoi(argv[2]) : 200);
+    }
+    if (mode == "soak") {
+        return soakPresses(argc > 2 ? std::atoi(argv[2]) : 100000);
     }
     if (mode == "parts") {
         return measureStartupParts();

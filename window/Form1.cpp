@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -53,16 +54,28 @@ void showErrorAndQuit(QWidget* window, const QString& message)
     QCoreApplication::exit(1);
 }
 
+// Read as a PNG and nothing else: asked to guess, Qt first offers a PNG to every image
+// plugin it has, loading each one, where its own decoder reads it in a fraction of that.
+QIcon pngIcon(const QString& resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 } // namespace
 
 Form1::Form1(RandomSource& source, QWidget* parent)
-    : QWidget(parent), source_(source), background_(QStringLiteral(":/pictures/background.jpg")),
+    : QWidget(parent), source_(source),
+      background_(QStringLiteral(":/pictures/background.jpg"),
+                  QStringLiteral(":/pictures/background-corner.png"),
+                  Twips::rect(0, 0, clientWidthTwips, clientHeightTwips).size()),
       printArea_(new PrintArea(this)), sheetDialogs_(new SheetDialogs(this, *printArea_)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/krimvel.ico")));
+    setWindowIcon(pngIcon(QStringLiteral(":/pictures/krimvel-32.png")));
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     installWindowAccessibility();
@@ -235,5 +248,5 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The colour shows only where the window is larger than the picture.
     painter.fillRect(rect(), backgroundColour);
-    painter.drawImage(0, 0, background_.image());
+    painter.drawImage(0, 0, background_.image(size()));
 }

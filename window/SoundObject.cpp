@@ -1,15 +1,78 @@
 #include "SoundObject.h"
 
-#include "LoudspeakerSound.h"
 #include "PressKeys.h"
+#include "SoundModule.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFocusEvent>
+#include <QImageReader>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QPluginLoader>
+#include <iterator>
 
-SoundObject::SoundObject(QWidget* parent)
-    : QWidget(parent), face_(new QSvgRenderer(QStringLiteral(":/pictures/loudspeaker.svg"), this))
+namespace {
+
+Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
+
+// The face, drawn from loudspeaker.svg at build time at the sizes that the 32-pixel control
+// takes on screens scaled by 1 to 2 in quarter steps and by 3: Qt SVG would cost near a MiB of
+// memory at start. Takes the smallest that is at least as fine as the screen, else the largest.
+QPixmap loadFace(qreal pixelRatio)
+{
+    constexpr int sizes[] = {32, 40, 48, 56, 64, 96};
+    int size = sizes[std::size(sizes) - 1];
+    for (const int drawn : sizes) {
+        if (drawn >= 32 * pixelRatio) {
+            size = drawn;
+            break;
+        }
+    }
+    QImageReader reader(QStringLiteral(":/pictures/loudspeaker-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+struct LoadedModule
+{
+    SoundModule* module = nullptr;
+    // Why there is none, where there is none.
+    QString problem;
+};
+
+LoadedModule loadSoundModule()
+{
+    // Relative to the program's own folder, so that an installed or unpacked program and one
+    // in the build tree each find their own module.
+    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath())
+                             .filePath(QStringLiteral(KRIMVEL_SOUND_MODULE)));
+    QObject* instance = loader.instance();
+    LoadedModule loaded{qobject_cast<SoundModule*>(instance), {}};
+    if (instance == nullptr) {
+        loaded.problem = loader.errorString();
+    } else if (loaded.module == nullptr) {
+        loaded.problem = loader.fileName() + QStringLiteral(" is not this program's sound module");
+    }
+    return loaded;
+}
+
+// Loaded on the first call and kept for the process; a module that cannot be loaded is not
+// tried again.
+LoudspeakerPlayer* createPlayer(QObject* parent)
+{
+    static const LoadedModule loaded = loadSoundModule();
+    if (loaded.module == nullptr) {
+        qCWarning(soundLog, "cannot load the sound module: %s", qUtf8Printable(loaded.problem));
+        return nullptr;
+    }
+    return loaded.module->createPlayer(parent);
+}
+
+} // namespace
+
+SoundObject::SoundObject(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -18,13 +81,17 @@ SoundObject::~SoundObject() = default;
 
 void SoundObject::paintEvent(QPaintEvent* /*event*/)
 {
+    // Loaded on the first paint, and again when the window moves to a screen of another scale.
+    if (faceRatio_ != devicePixelRatioF()) {
+        faceRatio_ = devicePixelRatioF();
+        face_ = loadFace(faceRatio_);
+    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    face_->render(&painter, QRectF(rect()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), face_);
     if (hasFocus()) {
         // A dotted frame just inside the face marks the focus, as on a focused button.
         QPen pen(Qt::black, 1, Qt::DotLine);
-        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
@@ -72,7 +139,9 @@ void SoundObject::activate()
     emit activated();
     // Made on first use: loading the audio stack costs start-up time most runs never need.
     if (sound_ == nullptr) {
-        sound_ = new LoudspeakerSound(this);
+        sound_ = createPlayer(this);
     }
-    sound_->play();
+    if (sound_ != nullptr) {
+        sound_->play();
+    }
 }

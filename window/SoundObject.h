@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
-class LoudspeakerSound;
-class QSvgRenderer;
+class LoudspeakerPlayer;
 
 // The loudspeaker in the window's corner: shows its face, takes the focus, tells the window
 // when the focus arrives from elsewhere, and plays its recorded sound when activated
@@ -16,7 +16,9 @@ public:
     explicit SoundObject(QWidget* parent);
     ~SoundObject() override;
 
-    // Plays the sound from its beginning, also when it is already playing.
+    // Plays the sound from its beginning, also when it is already playing. Where the sound
+    // module cannot be loaded it stays silent and says why in the "krimvel.sound" logging
+    // category, as it does where there is no audio output.
     void activate();
 
 signals:
@@ -34,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QSvgRenderer* face_;
-    LoudspeakerSound* sound_ = nullptr;
+    // The face as drawn for the screen it was last painted on.
+    QPixmap face_;
+    qreal faceRatio_ = 0;
+    LoudspeakerPlayer* sound_ = nullptr;
 };

@@ -1,9 +1,27 @@
 #include "WindowFonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
+#include <fontconfig/fontconfig.h>
+#include <future>
 
 namespace {
+
+std::future<void>& configurationLoading()
+{
+    static std::future<void> loading;
+    return loading;
+}
+
+// Qt would read the configuration all over again if it asked for it before the worker is
+// done.
+void waitForConfiguration()
+{
+    if (std::future<void>& loading = configurationLoading(); loading.valid()) {
+        loading.get();
+    }
+}
 
 int pixelsForPoints(double points)
 {
@@ -46,10 +64,26 @@ void narrowToArialWidths(QFont& font)
     }
 }
 
+// The faces of `families` that are installed, in the same order; all of them where none is.
+// Qt asks fontconfig for a substitute of each face that is missing before it tries the next,
+// about a millisecond each, to arrive at the first installed one all the same.
+QStringList installed(const QStringList& families)
+{
+    waitForConfiguration();
+    const QStringList all = QFontDatabase::families();
+    QStringList found;
+    for (const QString& family : families) {
+        if (all.contains(family, Qt::CaseInsensitive)) {
+            found << family;
+        }
+    }
+    return found.isEmpty() ? families : found;
+}
+
 QFont boldFont(const QStringList& families, double points)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(installed(families));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelsForPoints(points));
     font.setWeight(QFont::Bold);
@@ -66,6 +100,13 @@ QFont arialBold(double points)
 } // namespace
 
 namespace WindowFonts {
+
+void startLoading()
+{
+    if (std::future<void>& loading = configurationLoading(); !loading.valid()) {
+        loading = std::async(std::launch::async, [] { FcInit(); });
+    }
+}
 
 QFont printFont()
 {

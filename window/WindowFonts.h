@@ -7,6 +7,13 @@
 // following the screen's DPI on its own.
 namespace WindowFonts {
 
+// Starts reading the system's font configuration (fontconfig's files and caches) on a worker
+// thread: the largest single part of the window's start-up, and one that needs nothing of
+// Qt. Called before the QApplication is made, it runs while Qt connects to the display, on
+// the second core where one is free; the window's fonts wait for it. Without it, Qt reads
+// the configuration at the window's first font.
+void startLoading();
+
 // Printed numbers and instructions: Arial, bold, 15.75 pt.
 QFont printFont();
 // Sheets of paper: the printed numbers' faces, bold, in real points at the printer's

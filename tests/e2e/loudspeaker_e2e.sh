@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The loudspeaker in the real program under Xvfb: three Tab presses after start reach it and
 # show the instructions in yellow on lines 8 to 11; a double-click plays its sound on a
-# PulseAudio null sink.
-# Usage: loudspeaker_e2e.sh BINARY instructions|playback
-# Exits with 77 (skipped) when the playback check cannot have a sound server.
+# PulseAudio null sink, and the audio stack is loaded only then. A copy of the program without
+# its sound module beside it stays silent with one line and carries on.
+# Usage: loudspeaker_e2e.sh BINARY instructions|playback|without-module
+# Exits with 77 (skipped) when a check that needs a sound server cannot have one.
 set -euo pipefail
 binary=$1
 mode=$2
@@ -24,13 +25,18 @@ start_pulseaudio() {
   started_pids+=("$pulse_pid")
 }
 
-if [[ $mode == playback ]]; then
+if [[ $mode != instructions ]]; then
   if ! command -v pulseaudio >/dev/null || ! start_pulseaudio; then
     echo "SKIPPED: PulseAudio could not start here ($(tail -1 "$workdir/pulse.log" 2>/dev/null))"
     exit 77
   fi
 fi
 
+if [[ $mode == without-module ]]; then
+  mkdir "$workdir/bin"
+  cp "$binary" "$workdir/bin/"
+  binary=$workdir/bin/$(basename "$binary")
+fi
 start_xvfb 96
 start_program "$binary"
 read -r w h <<<"$(window_size | tr x ' ')"
@@ -48,7 +54,8 @@ echo "yellow pixels on lines 8-11: $in_rows, on lines 4-7: $above"
 [[ $above -eq 0 ]] || fail "yellow above line 8"
 fi
 
-if [[ $mode == playback ]]; then
+if [[ $mode != instructions ]]; then
+  ! grep -q libQt6Multimedia "/proc/$program_pid/maps" || fail "the audio stack loaded at start"
   xdotool mousemove --window "$window" 528 24 click --repeat 2 --delay 80 1
   playing=""
   for _ in $(seq 50); do
@@ -57,6 +64,15 @@ if [[ $mode == playback ]]; then
     sleep 0.1
   done
   echo "streams of the program on the null sink: $playing"
+fi
+if [[ $mode == playback ]]; then
   [[ $playing -gt 0 ]] || fail "no stream on the sink after a double-click"
+fi
+if [[ $mode == without-module ]]; then
+  kill -0 "$program_pid" || fail "the program ended after a double-click"
+  [[ $playing -eq 0 ]] || fail "a stream on the sink without the sound module"
+  [[ $(cat "$workdir/program.log") == \
+     "krimvel: no audio output available; the loudspeaker stays silent" ]] ||
+    fail "expected the one line about the silent loudspeaker, got: $(cat "$workdir/program.log")"
 fi
 echo "PASS"

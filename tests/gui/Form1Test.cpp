@@ -190,6 +190,8 @@ TEST_F(Form1Test, ALargeWindowShowsMaroonBeyondThePicture)
     EXPECT_EQ(image.pixelColor(qRound(100 * s), qRound(850 * s)).name(), "#800000");
     EXPECT_NE(image.pixelColor(qRound(500 * s), qRound(300 * s)).name(), "#800000")
         << "the picture itself is drawn";
+    EXPECT_NE(image.pixelColor(qRound(1000 * s), qRound(700 * s)).name(), "#800000")
+        << "and beyond the corner that the window shows at its own size";
 }
 
 TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)

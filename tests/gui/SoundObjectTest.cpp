@@ -2,6 +2,7 @@
 
 #include "WindowFixture.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QWindow>
 #include <string>
@@ -111,6 +112,9 @@ TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
     QTest::keyClick(loudspeaker(), Qt::Key_Space);
     QTest::keyClick(loudspeaker(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(activations.count(), 4);
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(maps.readAll().contains("libkrimvel_sound")) << "the sound module is found";
     // With no sound server here the window carries on as before.
     click("Command3");
     EXPECT_EQ(form.printSurface().runs().size(), 7u);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SoundModule.h"
+
 #include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
@@ -10,7 +12,7 @@ class QAudioSink;
 // The loudspeaker's recorded sound, played straight from the embedded WAVE file through an
 // audio sink. (QSoundEffect's shared sample cache can deadlock at exit when the program ends
 // while a sample is still loading, so it is not used.)
-class LoudspeakerSound : public QObject
+class LoudspeakerSound : public QObject, public LoudspeakerPlayer
 {
     Q_OBJECT
 
@@ -18,9 +20,7 @@ public:
     explicit LoudspeakerSound(QObject* parent);
     ~LoudspeakerSound() override;
 
-    // Starts the sound from its beginning, also when it is playing. Where there is no audio
-    // output it stays silent and says so in the "krimvel.sound" logging category.
-    void play();
+    void play() override;
 
 private:
     bool load();

@@ -1,0 +1,8 @@
+#include "LoudspeakerSoundPlugin.h"
+
+#include "LoudspeakerSound.h"
+
+LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent)
+{
+    return new LoudspeakerSound(parent);
+}
