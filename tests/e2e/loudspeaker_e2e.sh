@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The loudspeaker in the real program under Xvfb: three Tab presses after start reach it and
 # show the instructions in yellow on lines 8 to 11; a double-click plays its sound on a
-# PulseAudio null sink, and the audio stack is loaded only then. A copy of the program without
-# its sound module beside it stays silent with one line and carries on.
-# Usage: loudspeaker_e2e.sh BINARY instructions|playback|without-module
+# PulseAudio null sink, and the audio stack is loaded only then; so it does in the program
+# installed into a folder of its own, as from an unpacked package. A copy of the program
+# without its sound module beside it stays silent with one line and carries on.
+# Usage: loudspeaker_e2e.sh BINARY instructions|playback|installed|without-module
 # Exits with 77 (skipped) when a check that needs a sound server cannot have one.
 set -euo pipefail
 binary=$1
@@ -32,6 +33,10 @@ if [[ $mode != instructions ]]; then
   fi
 fi
 
+if [[ $mode == installed ]]; then
+  cmake --install "$(dirname "$(dirname "$binary")")" --prefix "$workdir/unpacked" >/dev/null
+  binary=$workdir/unpacked/bin/$(basename "$binary")
+fi
 if [[ $mode == without-module ]]; then
   mkdir "$workdir/bin"
   cp "$binary" "$workdir/bin/"
@@ -65,7 +70,7 @@ if [[ $mode != instructions ]]; then
   done
   echo "streams of the program on the null sink: $playing"
 fi
-if [[ $mode == playback ]]; then
+if [[ $mode == playback || $mode == installed ]]; then
   [[ $playing -gt 0 ]] || fail "no stream on the sink after a double-click"
 fi
 if [[ $mode == without-module ]]; then
