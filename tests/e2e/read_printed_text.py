@@ -56,7 +56,18 @@ def press(caption):
         button = find(lambda a: a.getRoleName() == "push button" and a.name == caption, caption)
         action = button.queryAction()
         action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
-    GLib.timeout_add(1500, pyatspi.Registry.stop)
+    # Waits for the announcement, and a moment for any that follows it; a slow build (with the
+    # sanitizers, on a busy machine) may take seconds to answer.
+    started = time.monotonic()
+
+    def poll():
+        waited = time.monotonic() - started
+        if (announced and waited > 0.3) or waited > 15:
+            pyatspi.Registry.stop()
+            return False
+        return True
+
+    GLib.timeout_add(100, poll)
     pyatspi.Registry.start()
     if not announced:
         sys.exit(f"FAIL: no announcement after pressing {caption}")
@@ -67,11 +78,15 @@ def numbers(text):
     return [int(n) for n in re.findall(r"\d+", text)]
 
 
-pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
 find(lambda a: a.name == "KRIMVEL FERNOS", "window titled KRIMVEL FERNOS")
 area = find(lambda a: a.description == "Izvučeni brojevi", "printed area")
 if area.getRoleName() != "label":
     sys.exit(f"FAIL: the printed area is a {area.getRoleName()}, not static text")
+# Listening starts once the program is up: a program still starting may ask the registry who
+# listens before the listener is there, and miss the news that it came.
+pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+GLib.timeout_add(500, pyatspi.Registry.stop)
+pyatspi.Registry.start()
 
 combination = press("KOMBINACIJA")
 drawn = numbers(combination)
