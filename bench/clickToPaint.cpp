@@ -67,6 +67,19 @@ double percentile(std::vector<double> samples, double fraction)
     return samples[std::max<std::size_t>(rank, 1) - 1];
 }
 
+// Shows the window and waits for its first paint and for what start-up still sends it: late
+// exposes and focus changes must not be taken for a press's paint.
+bool showAndSettle(Form1& form, NextPaint& nextPaint)
+{
+    form.showCentred();
+    if (!runUntilPainted(nextPaint)) {
+        std::fprintf(stderr, "startup_probe: the window was never painted\n");
+        return false;
+    }
+    settle(300);
+    return true;
+}
+
 } // namespace
 
 int measureClicks(int presses)
@@ -74,13 +87,9 @@ int measureClicks(int presses)
     RandomSource source;
     Form1 form(source);
     NextPaint nextPaint(form);
-    form.showCentred();
-    if (!runUntilPainted(nextPaint)) {
-        std::fprintf(stderr, "startup_probe: the window was never painted\n");
+    if (!showAndSettle(form, nextPaint)) {
         return 1;
     }
-    // Late exposes and focus changes from start-up must not be taken for a press's paint.
-    settle(300);
 
     auto* kompjuter = form.findChild<QPushButton*>(QStringLiteral("Command1"));
     if (kompjuter == nullptr) {
@@ -120,12 +129,9 @@ int soakPresses(int presses)
     RandomSource source;
     Form1 form(source);
     NextPaint nextPaint(form);
-    form.showCentred();
-    if (!runUntilPainted(nextPaint)) {
-        std::fprintf(stderr, "startup_probe: the window was never painted\n");
+    if (!showAndSettle(form, nextPaint)) {
         return 1;
     }
-    settle(300);
 
     std::array<QPushButton*, 3> buttons{};
     const char* const names[] = {"Command1", "Command3", "Command2"};
