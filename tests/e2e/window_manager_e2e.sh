@@ -7,10 +7,12 @@ set -euo pipefail
 binary=$1
 source "$(dirname "$0")/xsession.sh"
 
+command -v openbox >/dev/null || fail "openbox is not installed (tools/ensure-packages test)"
 start_xvfb 96 "$2"
 HOME=$workdir openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
 started_pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && break; sleep 0.1; done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start: $(tail -2 "$workdir/openbox.log")"
 start_program "$binary"
 values() { xprop "$@" | sed 's/.*= //; s/,//g'; }
 read -r left right top bottom <<<"$(values -id "$window" _NET_FRAME_EXTENTS)"

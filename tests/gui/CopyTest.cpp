@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -152,7 +153,15 @@ protected:
             const QString dated = R"(^%1/.*krimvel-\d{4}-\d\d-\d\d-\d{4}\.pdf$)";
             EXPECT_TRUE(dialog->selectedFiles().value(0).contains(
                 QRegularExpression(dated.arg(QDir::homePath()))));
-            dialog->selectFile(path);
+            // Typed over the proposed name as a person does: selectFile() leaves the field as
+            // it is once the field has the focus, which the dialog gives it when it is shown.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr) {
+                ADD_FAILURE() << "the file dialog has no file name field";
+                dialog->reject();
+                return;
+            }
+            name->setText(path);
             static_cast<QDialog*>(dialog)->accept(); // as the Save button does
         });
         whenOpen<QMessageBox>(&unanswered, [&](QMessageBox* box) {
