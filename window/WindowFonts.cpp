@@ -64,9 +64,7 @@ void narrowToArialWidths(QFont& font)
     }
 }
 
-// The faces of `families` that are installed, in the same order; all of them where none is.
-// Qt asks fontconfig for a substitute of each face that is missing before it tries the next,
-// about a millisecond each, to arrive at the first installed one all the same.
+// The faces of `families` that are installed, in the same order.
 QStringList installed(const QStringList& families)
 {
     waitForConfiguration();
@@ -77,13 +75,16 @@ QStringList installed(const QStringList& families)
             found << family;
         }
     }
-    return found.isEmpty() ? families : found;
+    return found;
 }
 
-QFont boldFont(const QStringList& families, double points)
+// The installed faces of `families` first: Qt asks fontconfig for a substitute of each face
+// that is missing before it tries the next, about a millisecond each, to arrive at the first
+// installed one all the same. Where none is installed, all of them, for fontconfig's choice.
+QFont boldFont(const QStringList& families, const QStringList& installedFaces, double points)
 {
     QFont font;
-    font.setFamilies(installed(families));
+    font.setFamilies(installedFaces.isEmpty() ? families : installedFaces);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelsForPoints(points));
     font.setWeight(QFont::Bold);
@@ -92,8 +93,12 @@ QFont boldFont(const QStringList& families, double points)
 
 QFont arialBold(double points)
 {
-    QFont font = boldFont(arialFaces, points);
-    narrowToArialWidths(font);
+    const QStringList faces = installed(arialFaces);
+    QFont font = boldFont(arialFaces, faces, points);
+    // Arial and its twins need no measuring, which would load the face before it is drawn.
+    if (faces.isEmpty()) {
+        narrowToArialWidths(font);
+    }
     return font;
 }
 
@@ -129,9 +134,10 @@ QFont buttonFont()
 
 QFont bannerFont()
 {
-    QFont font = boldFont({QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Comfortaa"),
-                           QStringLiteral("M PLUS Rounded 1c"), QStringLiteral("Nunito")},
-                          15.75);
+    const QStringList roundedFaces = {
+        QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Comfortaa"),
+        QStringLiteral("M PLUS Rounded 1c"), QStringLiteral("Nunito")};
+    QFont font = boldFont(roundedFaces, installed(roundedFaces), 15.75);
     font.setItalic(true);
     return font;
 }
