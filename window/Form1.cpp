@@ -68,7 +68,7 @@ QIcon pngIcon(const QString& resource)
 Form1::Form1(RandomSource& source, QWidget* parent)
     : QWidget(parent), source_(source),
       background_(QStringLiteral(":/pictures/background.jpg"),
-                  QStringLiteral(":/pictures/background-corner.png"),
+                  QStringLiteral(":/pictures/background-corner.pixels"),
                   Twips::rect(0, 0, clientWidthTwips, clientHeightTwips).size()),
       printArea_(new PrintArea(this)), sheetDialogs_(new SheetDialogs(this, *printArea_)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
