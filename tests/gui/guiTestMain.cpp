@@ -1,3 +1,5 @@
+#include "WindowFonts.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -10,6 +12,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     ::testing::InitGoogleTest(&argc, argv);
+    // As the program does, so that the fonts come from the configuration it loads itself.
+    WindowFonts::startLoading();
     QApplication application(argc, argv);
     // Dialogs a test can answer, that keep what they remember out of the user's settings.
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
