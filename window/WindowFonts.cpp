@@ -14,25 +14,6 @@ std::future<void>& configurationLoading()
     return loading;
 }
 
-// FcConfigSetCurrent() takes a reference of its own from fontconfig 2.13 on.
-static_assert(FC_VERSION >= 21300, "fontconfig 2.13 or later");
-
-// The configuration that FcInit() loads, the same rules and the same fonts, without what it
-// also reads for `fc-conflist`: the description of every configuration file that is available
-// but not enabled, a third of its time. Where that fails, FcInit() with its own fallbacks.
-void loadConfiguration()
-{
-    FcConfig* config = FcConfigCreate();
-    const bool loaded = config != nullptr && FcConfigParseAndLoad(config, nullptr, FcTrue) &&
-                        FcConfigBuildFonts(config) && FcConfigSetCurrent(config);
-    if (config != nullptr) {
-        FcConfigDestroy(config);
-    }
-    if (!loaded) {
-        FcInit();
-    }
-}
-
 // Qt would read the configuration all over again if it asked for it before the worker is
 // done.
 void waitForConfiguration()
@@ -124,6 +105,22 @@ QFont arialBold(double points)
 } // namespace
 
 namespace WindowFonts {
+
+// FcConfigSetCurrent() takes a reference of its own from fontconfig 2.13 on.
+static_assert(FC_VERSION >= 21300, "fontconfig 2.13 or later");
+
+void loadConfiguration()
+{
+    FcConfig* config = FcConfigCreate();
+    const bool loaded = config != nullptr && FcConfigParseAndLoad(config, nullptr, FcTrue) &&
+                        FcConfigBuildFonts(config) && FcConfigSetCurrent(config);
+    if (config != nullptr) {
+        FcConfigDestroy(config);
+    }
+    if (!loaded) {
+        FcInit();
+    }
+}
 
 void startLoading()
 {
