@@ -1,12 +1,15 @@
+#include "BackgroundPicture.h"
 #include "WindowFixture.h"
 #include "WindowFonts.h"
 #include "WindowPlacement.h"
 #include "drawNumber.h"
 
 #include <QFontInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QWindow>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
@@ -215,6 +218,32 @@ TEST(WindowPlacementTest, TheFramedWindowIsCentredWithItsCornerInsideTheArea)
     EXPECT_EQ(centredTopLeft({0, 32, 1600, 1168}, framed), QPoint(522, 426)) << "below a panel";
     EXPECT_EQ(centredTopLeft({0, 0, 400, 300}, framed), QPoint(0, 0)) << "smaller screen";
     EXPECT_EQ(centredTopLeft({50, 0, 400, 1200}, framed), QPoint(50, 410)) << "narrower screen";
+}
+
+// The corner the window paints straight from the program file is the JPEG's own top-left
+// corner; where it is missing or too small for the window, the JPEG itself is read.
+TEST(BackgroundPictureTest, TheCornerIsTheJpegsOwnAndAMissingOrSmallOneFallsBackToIt)
+{
+    const QString jpeg = QStringLiteral(":/pictures/background.jpg");
+    const QString corner = QStringLiteral(":/pictures/background-corner.pixels");
+    const auto jpegPart = [&](const QSize& size) {
+        QImageReader reader(jpeg);
+        reader.setClipRect(QRect({}, size));
+        return reader.read().convertToFormat(QImage::Format_RGB32);
+    };
+    const QSize shown(553, 354);
+    const QSize wider(600, 354);
+    const struct
+    {
+        QString corner;
+        QSize shown;
+    } cases[] = {{corner, shown}, {QStringLiteral(":/pictures/no-such-corner"), shown},
+                 {corner, wider}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.corner.toStdString() + " at " + std::to_string(c.shown.width()));
+        BackgroundPicture picture(jpeg, c.corner, c.shown);
+        EXPECT_EQ(picture.image(c.shown).convertToFormat(QImage::Format_RGB32), jpegPart(c.shown));
+    }
 }
 
 } // namespace
