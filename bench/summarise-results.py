@@ -76,13 +76,13 @@ def soak_rows(soak, row):
 def print_parts(parts, runs):
     """What each part of Form1's start-up takes: time, and how far it raises the peak memory."""
     print(f"what each part of Form1 adds to start-up, median of {runs} runs "
-          "(instead_*: another way to the same result):")
+          "(instead_*: another way to the same result; after_start_*: once the window is up):")
     for key, ms in parts.items():
         if key.endswith("_ms"):
             part = key.removesuffix("_ms")
             kib = parts.get(f"{part}_kib")
             peak = f"   peak {kib / 1024:+6.2f} MiB" if kib is not None else ""
-            print(f"  {part:32} {ms:7.2f} ms{peak}")
+            print(f"  {part:42} {ms:7.2f} ms{peak}")
 
 
 def main():
