@@ -1,5 +1,6 @@
 #include "PrintSheet.h"
 
+#include "ProgramIdentity.h"
 #include "WindowFonts.h"
 
 #include <QFontMetricsF>
@@ -63,11 +64,11 @@ bool PrintSheet::paint(QPagedPaintDevice& device) const
     const QFont headerFont = WindowFonts::sheetFont(headerPoints);
     const QFontMetricsF header(headerFont, &device);
     painter.setFont(headerFont);
-    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("KRIMVEL"));
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(ProgramIdentity::name));
     painter.drawText(page, Qt::AlignRight | Qt::AlignTop,
                      QLocale().toString(printedAt_, QLocale::ShortFormat));
     painter.drawText(page.adjusted(0, header.lineSpacing(), 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("SAMO ZA ZABAVU"));
+                     QString::fromUtf8(ProgramIdentity::comment));
     const double ruleY = 2 * header.lineSpacing() + header.descent();
     painter.setPen(QPen(Qt::black, pixelsForPoints(0.75, device)));
     painter.drawLine(QPointF(0, ruleY), QPointF(page.width(), ruleY));

@@ -2,6 +2,7 @@
 
 #include "PrintArea.h"
 #include "PrintSheet.h"
+#include "ProgramIdentity.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -15,6 +16,11 @@
 #include <QStandardPaths>
 
 namespace {
+
+QString programName()
+{
+    return QString::fromLatin1(ProgramIdentity::name);
+}
 
 // The paper the default printer holds, so that a saved page prints as it is; without a
 // printer, what the user's country uses.
@@ -55,7 +61,7 @@ void SheetDialogs::print()
     // The lines as the window showed them when the user asked.
     const QString lines = printArea_.text();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("KRIMVEL"));
+    printer.setDocName(programName());
     QPrintDialog dialog(&printer, window_);
     // One page: no ranges to choose and nothing to collate.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
@@ -68,7 +74,7 @@ void SheetDialogs::print()
                                   : QDir::toNativeSeparators(printer.outputFileName());
         QMessageBox::warning(
             window_, tr("Print"),
-            tr("KRIMVEL could not print to\n%1\n\nNothing was printed.").arg(where));
+            tr("%1 could not print to\n%2\n\nNothing was printed.").arg(programName(), where));
     }
 }
 
@@ -89,8 +95,8 @@ void SheetDialogs::saveAsPdf()
     const QString problem = writePdf(sheet, path);
     if (!problem.isEmpty()) {
         QMessageBox::warning(window_, tr("Save as PDF"),
-                             tr("KRIMVEL could not save the PDF file\n%1\n\n%2")
-                                 .arg(QDir::toNativeSeparators(path), problem));
+                             tr("%1 could not save the PDF file\n%2\n\n%3")
+                                 .arg(programName(), QDir::toNativeSeparators(path), problem));
     }
 }
 
@@ -103,8 +109,8 @@ QString SheetDialogs::writePdf(const PrintSheet& sheet, const QString& path) con
         return file.errorString();
     }
     QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("KRIMVEL"));
-    writer.setCreator(QStringLiteral("KRIMVEL"));
+    writer.setTitle(programName());
+    writer.setCreator(programName());
     writer.setPageSize(sheetPaper());
     writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     if (!sheet.paint(writer)) {
