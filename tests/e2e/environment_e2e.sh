@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program where something is missing or wrong: no display, a display that is not
-# there (X11 or Wayland), a platform that does not exist, an argument it does not know. Each
+# there (X11 or Wayland), a platform that does not exist, an argument it does not know (after
+# Qt has taken its standard options). Each
 # gets one clear line and a failure status, never a crash; --help answers with a usage.
 # Usage: environment_e2e.sh BINARY
 set -euo pipefail
@@ -32,17 +33,31 @@ check "Wayland asked for, none there" 1 "cannot open Wayland display 'wayland-no
   "${nowhere[@]}" QT_QPA_PLATFORM=wayland "$binary"
 check "platform that does not exist" 1 "'nosuch'.*platforms here are: .*offscreen, .*xcb" \
   env QT_QPA_PLATFORM=nosuch "$binary"
+check "Qt's -platform option, naming none" 1 "'nosuch' is not installed" "$binary" -platform nosuch
+
+# The arguments left after Qt has taken its own, on a platform that needs no display.
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(mktemp -d)
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 check "unknown option" 2 "unknown option '--verbose'" "$binary" --verbose
+check "unknown option after Qt's" 2 "unknown option '--verbose'" "$binary" -style Fusion --verbose
 check "argument after --version" 2 "unexpected argument 'extra'" "$binary" --version extra
 check "option after --help" 2 "unknown option '-x'" "$binary" --help -x
+[[ $("$binary" -session 1234_5 -reverse --version) == "KRIMVEL 1.00" ]] ||
+  fail "--version after Qt's options"
 
+# LC_ALL overrides LC_MESSAGES, which overrides LANG; LANGUAGE overrides all but C.
 check "in Serbian, Latin script" 2 "nepoznata opcija '--verbose'" \
   env LANGUAGE=sr@latin "$binary" --verbose
 check "in Serbian, Cyrillic script" 2 "непозната опција '--verbose'" \
   env LC_ALL= LC_MESSAGES=sr_RS.UTF-8 "$binary" --verbose
+check "LC_ALL in Serbian over LC_MESSAGES in English" 2 "непозната опција '--verbose'" \
+  env LC_ALL=sr_RS.UTF-8 LC_MESSAGES=en_US.UTF-8 "$binary" --verbose
+check "LC_ALL in English over LC_MESSAGES in Serbian" 2 "unknown option '--verbose'" \
+  env LC_ALL=C.UTF-8 LC_MESSAGES=sr_RS@latin "$binary" --verbose
 
-help=$("$binary" --help) || fail "--help: status $?"
-for line in "Usage: krimvel" "--version"; do
+# Answered with no display at all.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary" --help) || fail "--help: status $?"
+for line in "Usage: krimvel" "--version" "Qt's standard options" "-session"; do
   grep -q -- "$line" <<<"$help" || fail "--help does not mention '$line'"
 done
 echo "PASS"

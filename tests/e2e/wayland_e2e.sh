@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real program on weston's headless backend with no X server anywhere: it chooses Qt's
-# Wayland platform by itself, its buttons pressed through AT-SPI actions (no input exists
+# The real program on weston's headless backend, with an X server beside it as in a Wayland
+# session with XWayland: it opens on Qt's Wayland platform by itself, its buttons pressed through AT-SPI actions (no input exists
 # here) print numbers read back through AT-SPI, and at output scale 2 it draws its window
 # into a buffer twice its size. Runs in its own D-Bus session; exits 77 if weston cannot start.
 # Usage: wayland_e2e.sh BINARY SCALE
@@ -12,7 +12,8 @@ if [[ -z ${KRIMVEL_IN_DBUS_SESSION:-} ]]; then
   KRIMVEL_IN_DBUS_SESSION=1 exec dbus-run-session -- "$0" "$@"
 fi
 source "$here/xsession.sh"
-unset DISPLAY QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM
+start_xvfb 96
 export XDG_RUNTIME_DIR=$workdir WAYLAND_DISPLAY=wayland-e2e
 
 weston --backend=headless-backend.so --socket=$WAYLAND_DISPLAY --scale="$scale" --no-config \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program under Xvfb: it starts, a click on "KOMBINACIJA" through the X server's
 # input paints yellow numbers below the buttons, and the window grows with the server's DPI.
+# It is started as a desktop restoring its session starts it, with Qt's -session option.
 # Usage: window_e2e.sh BINARY DPI [SCREENSHOT]
 set -euo pipefail
 binary=$1
@@ -9,7 +10,7 @@ screenshot=${3:-}
 source "$(dirname "$0")/xsession.sh"
 
 start_xvfb "$dpi"
-start_program "$binary"
+start_program "$binary" -session 1234_5
 
 scale=$(awk -v d="$dpi" 'BEGIN { s = int(d / 96 * 4 + 0.5) / 4; if (s < 1) s = 1; print s }')
 expected=$(awk -v s="$scale" 'BEGIN { printf "%dx%d", int(553 * s + 0.5), int(354 * s + 0.5) }')

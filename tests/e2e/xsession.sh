@@ -30,10 +30,10 @@ start_xvfb() {
   export DISPLAY=":$number"
 }
 
-# start_program BINARY: starts it and waits for its window; sets $window. The program runs
-# as a user of Serbian in Latin script, so what it adds to the window is translated.
+# start_program BINARY [ARGUMENT...]: starts it and waits for its window; sets $window. The
+# program runs as a user of Serbian in Latin script, so what it adds to the window is translated.
 start_program() {
-  XDG_RUNTIME_DIR=$workdir LANG=C.UTF-8 LC_ALL= LANGUAGE=sr@latin "$1" >"$workdir/program.log" 2>&1 &
+  XDG_RUNTIME_DIR=$workdir LANG=C.UTF-8 LC_ALL= LANGUAGE=sr@latin "$@" >"$workdir/program.log" 2>&1 &
   program_pid=$!
   started_pids+=($program_pid)
   window=""
