@@ -46,14 +46,21 @@ LoadedModule loadSoundModule()
 {
     // Relative to the program's own folder, so that an installed or unpacked program and one
     // in the build tree each find their own module.
-    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath())
-                             .filePath(QStringLiteral(KRIMVEL_SOUND_MODULE)));
+    const QString path = QDir(QCoreApplication::applicationDirPath())
+                             .filePath(QStringLiteral(KRIMVEL_SOUND_MODULE));
+    QPluginLoader loader(path);
     QObject* instance = loader.instance();
     LoadedModule loaded{qobject_cast<SoundModule*>(instance), {}};
     if (instance == nullptr) {
         loaded.problem = loader.errorString();
     } else if (loaded.module == nullptr) {
-        loaded.problem = loader.fileName() + QStringLiteral(" is not this program's sound module");
+        loaded.problem = QCoreApplication::translate("Terminal", "not this program's sound module");
+    }
+    if (!loaded.problem.isEmpty()) {
+        loaded.problem = QCoreApplication::translate(
+                             "Terminal", "the installation is broken: cannot load the "
+                                         "loudspeaker's sound module %1 (%2)")
+                             .arg(QDir::toNativeSeparators(QDir::cleanPath(path)), loaded.problem);
     }
     return loaded;
 }
@@ -64,7 +71,7 @@ LoudspeakerPlayer* createPlayer(QObject* parent)
 {
     static const LoadedModule loaded = loadSoundModule();
     if (loaded.module == nullptr) {
-        qCWarning(soundLog, "cannot load the sound module: %s", qUtf8Printable(loaded.problem));
+        qCWarning(soundLog).noquote() << loaded.problem;
         return nullptr;
     }
     return loaded.module->createPlayer(parent);

@@ -102,16 +102,6 @@ Released under the %5 licence.</source>
         <translation>Штампање</translation>
     </message>
     <message>
-        <source>KRIMVEL could not print to
-%1
-
-Nothing was printed.</source>
-        <translation>KRIMVEL није могао да штампа на
-%1
-
-Ништа није одштампано.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Чување као PDF</translation>
     </message>
@@ -120,18 +110,28 @@ Nothing was printed.</source>
         <translation>PDF датотеке (*.pdf)</translation>
     </message>
     <message>
-        <source>KRIMVEL could not save the PDF file
-%1
-
-%2</source>
-        <translation>KRIMVEL није могао да сачува PDF датотеку
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>The page could not be drawn.</source>
         <translation>Страница није могла да се исцрта.</translation>
+    </message>
+    <message>
+        <source>%1 could not print to
+%2
+
+Nothing was printed.</source>
+        <translation>%1 није могао да штампа на
+%2
+
+Ништа није одштампано.</translation>
+    </message>
+    <message>
+        <source>%1 could not save the PDF file
+%2
+
+%3</source>
+        <translation>%1 није могао да сачува PDF датотеку
+%2
+
+%3</translation>
     </message>
 </context>
 <context>
@@ -157,36 +157,8 @@ Nothing was printed.</source>
         <translation>не могу да отворим Wayland екран &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>QT_QPA_PLATFORM names no platform that is installed (&apos;%1&apos;); the platforms here are: %2</source>
-        <translation>QT_QPA_PLATFORM не именује ниједну инсталирану платформу (&apos;%1&apos;); овде постоје: %2</translation>
-    </message>
-    <message>
-        <source>cannot open Wayland display &apos;%1&apos;: Qt&apos;s Wayland platform is missing (Debian package qt6-wayland)</source>
-        <translation>не могу да отворим Wayland екран &apos;%1&apos;: недостаје Qt-ова Wayland платформа (Debian пакет qt6-wayland)</translation>
-    </message>
-    <message>
         <source>no display (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
         <translation>нема екрана (нису постављени ни WAYLAND_DISPLAY ни DISPLAY)</translation>
-    </message>
-    <message>
-        <source>Usage: krimvel [--version | --help]
-Opens the window of %1, which picks lottery numbers: seven from 1 to 39.
-
-  --version  print the name and version, then exit
-  --help     print this help, then exit
-
-QT_SCALE_FACTOR scales the window; see krimvel(1).
-%1 %2 - %3
-</source>
-        <translation>Употреба: krimvel [--version | --help]
-Отвара прозор програма %1, који бира бројеве за лото: седам од 1 до 39.
-
-  --version  испише име и верзију, па изађе
-  --help     испише ову помоћ, па изађе
-
-QT_SCALE_FACTOR увећава прозор; види krimvel(1).
-%1 %2 - %3
-</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; the options are --version and --help</source>
@@ -195,6 +167,52 @@ QT_SCALE_FACTOR увећава прозор; види krimvel(1).
     <message>
         <source>unexpected argument &apos;%1&apos;; krimvel takes at most one option, --version or --help</source>
         <translation>неочекиван аргумент &apos;%1&apos;; krimvel прима највише једну опцију, --version или --help</translation>
+    </message>
+    <message>
+        <source>Usage: krimvel [--version | --help] [Qt options]
+Opens the window of %1, which picks lottery numbers: seven from 1 to 39.
+
+  --version  print the name and version, then exit
+  --help     print this help, then exit
+
+Qt&apos;s standard options, such as -platform, -style, -reverse and -session, are
+accepted; QT_SCALE_FACTOR scales the window. See krimvel(1).
+%1 %2 - %3
+</source>
+        <translation>Употреба: krimvel [--version | --help] [Qt опције]
+Отвара прозор програма %1, који бира бројеве за лото: седам од 1 до 39.
+
+  --version  испише име и верзију, па изађе
+  --help     испише ову помоћ, па изађе
+
+Прихвата стандардне опције Qt-а, као што су -platform, -style, -reverse и -session;
+QT_SCALE_FACTOR увећава прозор. Види krimvel(1).
+%1 %2 - %3
+</translation>
+    </message>
+    <message>
+        <source>the platform &apos;%1&apos; could not start</source>
+        <translation>платформа &apos;%1&apos; није могла да се покрене</translation>
+    </message>
+    <message>
+        <source>the platform &apos;%1&apos; is not installed; the platforms here are: %2</source>
+        <translation>платформа &apos;%1&apos; није инсталирана; овде постоје платформе: %2</translation>
+    </message>
+    <message>
+        <source>not this program&apos;s sound module</source>
+        <translation>то није звучни модул овог програма</translation>
+    </message>
+    <message>
+        <source>the installation is broken: cannot load the loudspeaker&apos;s sound module %1 (%2)</source>
+        <translation>инсталација је оштећена: звучни модул звучника %1 не може да се учита (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the loudspeaker&apos;s sound %1; the loudspeaker stays silent</source>
+        <translation>звук звучника %1 не може да се прочита; звучник остаје нем</translation>
+    </message>
+    <message>
+        <source>the audio output failed while playing the loudspeaker&apos;s sound</source>
+        <translation>звучни излаз је отказао док је звучник свирао</translation>
     </message>
 </context>
 </TS>

@@ -102,16 +102,6 @@ Objavljeno pod licencom %5.</translation>
         <translation>Štampanje</translation>
     </message>
     <message>
-        <source>KRIMVEL could not print to
-%1
-
-Nothing was printed.</source>
-        <translation>KRIMVEL nije mogao da štampa na
-%1
-
-Ništa nije odštampano.</translation>
-    </message>
-    <message>
         <source>Save as PDF</source>
         <translation>Čuvanje kao PDF</translation>
     </message>
@@ -120,18 +110,28 @@ Ništa nije odštampano.</translation>
         <translation>PDF datoteke (*.pdf)</translation>
     </message>
     <message>
-        <source>KRIMVEL could not save the PDF file
-%1
-
-%2</source>
-        <translation>KRIMVEL nije mogao da sačuva PDF datoteku
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>The page could not be drawn.</source>
         <translation>Stranica nije mogla da se iscrta.</translation>
+    </message>
+    <message>
+        <source>%1 could not print to
+%2
+
+Nothing was printed.</source>
+        <translation>%1 nije mogao da štampa na
+%2
+
+Ništa nije odštampano.</translation>
+    </message>
+    <message>
+        <source>%1 could not save the PDF file
+%2
+
+%3</source>
+        <translation>%1 nije mogao da sačuva PDF datoteku
+%2
+
+%3</translation>
     </message>
 </context>
 <context>
@@ -157,36 +157,8 @@ Ništa nije odštampano.</translation>
         <translation>ne mogu da otvorim Wayland ekran &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>QT_QPA_PLATFORM names no platform that is installed (&apos;%1&apos;); the platforms here are: %2</source>
-        <translation>QT_QPA_PLATFORM ne imenuje nijednu instaliranu platformu (&apos;%1&apos;); ovde postoje: %2</translation>
-    </message>
-    <message>
-        <source>cannot open Wayland display &apos;%1&apos;: Qt&apos;s Wayland platform is missing (Debian package qt6-wayland)</source>
-        <translation>ne mogu da otvorim Wayland ekran &apos;%1&apos;: nedostaje Qt-ova Wayland platforma (Debian paket qt6-wayland)</translation>
-    </message>
-    <message>
         <source>no display (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
         <translation>nema ekrana (nisu postavljeni ni WAYLAND_DISPLAY ni DISPLAY)</translation>
-    </message>
-    <message>
-        <source>Usage: krimvel [--version | --help]
-Opens the window of %1, which picks lottery numbers: seven from 1 to 39.
-
-  --version  print the name and version, then exit
-  --help     print this help, then exit
-
-QT_SCALE_FACTOR scales the window; see krimvel(1).
-%1 %2 - %3
-</source>
-        <translation>Upotreba: krimvel [--version | --help]
-Otvara prozor programa %1, koji bira brojeve za loto: sedam od 1 do 39.
-
-  --version  ispiše ime i verziju, pa izađe
-  --help     ispiše ovu pomoć, pa izađe
-
-QT_SCALE_FACTOR uvećava prozor; vidi krimvel(1).
-%1 %2 - %3
-</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; the options are --version and --help</source>
@@ -195,6 +167,52 @@ QT_SCALE_FACTOR uvećava prozor; vidi krimvel(1).
     <message>
         <source>unexpected argument &apos;%1&apos;; krimvel takes at most one option, --version or --help</source>
         <translation>neočekivan argument &apos;%1&apos;; krimvel prima najviše jednu opciju, --version ili --help</translation>
+    </message>
+    <message>
+        <source>Usage: krimvel [--version | --help] [Qt options]
+Opens the window of %1, which picks lottery numbers: seven from 1 to 39.
+
+  --version  print the name and version, then exit
+  --help     print this help, then exit
+
+Qt&apos;s standard options, such as -platform, -style, -reverse and -session, are
+accepted; QT_SCALE_FACTOR scales the window. See krimvel(1).
+%1 %2 - %3
+</source>
+        <translation>Upotreba: krimvel [--version | --help] [Qt opcije]
+Otvara prozor programa %1, koji bira brojeve za loto: sedam od 1 do 39.
+
+  --version  ispiše ime i verziju, pa izađe
+  --help     ispiše ovu pomoć, pa izađe
+
+Prihvata standardne opcije Qt-a, kao što su -platform, -style, -reverse i -session;
+QT_SCALE_FACTOR uvećava prozor. Vidi krimvel(1).
+%1 %2 - %3
+</translation>
+    </message>
+    <message>
+        <source>the platform &apos;%1&apos; could not start</source>
+        <translation>platforma &apos;%1&apos; nije mogla da se pokrene</translation>
+    </message>
+    <message>
+        <source>the platform &apos;%1&apos; is not installed; the platforms here are: %2</source>
+        <translation>platforma &apos;%1&apos; nije instalirana; ovde postoje platforme: %2</translation>
+    </message>
+    <message>
+        <source>not this program&apos;s sound module</source>
+        <translation>to nije zvučni modul ovog programa</translation>
+    </message>
+    <message>
+        <source>the installation is broken: cannot load the loudspeaker&apos;s sound module %1 (%2)</source>
+        <translation>instalacija je oštećena: zvučni modul zvučnika %1 ne može da se učita (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the loudspeaker&apos;s sound %1; the loudspeaker stays silent</source>
+        <translation>zvuk zvučnika %1 ne može da se pročita; zvučnik ostaje nem</translation>
+    </message>
+    <message>
+        <source>the audio output failed while playing the loudspeaker&apos;s sound</source>
+        <translation>zvučni izlaz je otkazao dok je zvučnik svirao</translation>
     </message>
 </context>
 </TS>

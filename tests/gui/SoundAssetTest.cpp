@@ -1,6 +1,11 @@
+#include "LoudspeakerSound.h"
 #include "WaveFile.h"
 
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -112,6 +117,52 @@ TEST_F(SoundAssetTest, ADamagedFileIsRefusedRatherThanPlayedAsNoise)
     for (const auto& row : rows) {
         EXPECT_FALSE(readWave(row.file).has_value()) << row.tag;
     }
+}
+
+QStringList soundMessages;
+
+void keepSoundMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, "krimvel.sound") == 0) {
+        soundMessages << message;
+    }
+}
+
+// The loudspeaker says why it stays silent, once however often it is pressed, and never
+// stops the program: a sound that cannot be read, and no audio output.
+TEST_F(SoundAssetTest, EachFailureToPlayIsSaidOnceInItsOwnWords)
+{
+    QTemporaryDir folder;
+    const QString damaged = folder.filePath("damaged.wav");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.left(48));
+    file.close();
+    const bool hasOutput = !QMediaDevices::defaultAudioOutput().isNull();
+    const struct
+    {
+        QString path;
+        QString said;
+    } rows[] = {
+        {damaged, "cannot read the loudspeaker's sound " + damaged},
+        {folder.filePath("missing.wav"),
+         "cannot read the loudspeaker's sound " + folder.filePath("missing.wav")},
+        {":/sound/loudspeaker.wav", hasOutput ? "" : "no audio output available"},
+    };
+    const QtMessageHandler previous = qInstallMessageHandler(keepSoundMessages);
+    for (const auto& row : rows) {
+        soundMessages.clear();
+        LoudspeakerSound sound(nullptr, row.path);
+        sound.play();
+        sound.play();
+        if (row.said.isEmpty()) {
+            EXPECT_TRUE(soundMessages.isEmpty()) << qPrintable(soundMessages.join('\n'));
+        } else {
+            ASSERT_EQ(soundMessages.size(), 1) << qPrintable(soundMessages.join('\n'));
+            EXPECT_TRUE(soundMessages[0].startsWith(row.said)) << qPrintable(soundMessages[0]);
+        }
+    }
+    qInstallMessageHandler(previous);
 }
 
 } // namespace

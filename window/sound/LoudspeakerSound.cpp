@@ -4,9 +4,11 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMediaDevices>
+#include <utility>
 
 namespace {
 
@@ -16,7 +18,10 @@ Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
 
 } // namespace
 
-LoudspeakerSound::LoudspeakerSound(QObject* parent) : QObject(parent) {}
+LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
+    : QObject(parent), soundPath_(std::move(soundPath))
+{
+}
 
 LoudspeakerSound::~LoudspeakerSound()
 {
@@ -29,7 +34,7 @@ bool LoudspeakerSound::load()
 {
     if (!loaded_) {
         loaded_ = true;
-        QFile file(QStringLiteral(":/sound/loudspeaker.wav"));
+        QFile file(soundPath_);
         if (file.open(QIODevice::ReadOnly)) {
             if (const auto wave = readWave(file.readAll())) {
                 format_ = wave->format;
@@ -37,22 +42,50 @@ bool LoudspeakerSound::load()
                 stream_.setData(samples_);
             }
         }
+        if (samples_.isEmpty()) {
+            say(QCoreApplication::translate(
+                    "Terminal", "cannot read the loudspeaker's sound %1; the loudspeaker stays silent")
+                    .arg(soundPath_));
+        }
     }
     return !samples_.isEmpty();
 }
 
 void LoudspeakerSound::play()
 {
+    if (!load()) {
+        return;
+    }
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (output.isNull() || !load()) {
-        qCWarning(soundLog, "no audio output available");
+    if (output.isNull()) {
+        say(QCoreApplication::translate("Terminal",
+                                        "no audio output available; the loudspeaker stays silent"));
         return;
     }
     if (sink_ == nullptr) {
         sink_ = new QAudioSink(output, format_, this);
+        connect(sink_, &QAudioSink::stateChanged, this, &LoudspeakerSound::reportFailure);
     }
     sink_->stop();
     stream_.close();
     stream_.open(QIODevice::ReadOnly);
     sink_->start(&stream_);
+}
+
+void LoudspeakerSound::reportFailure()
+{
+    // Running out of samples is how every play ends; the rest means the sound was cut off.
+    const QAudio::Error error = sink_->error();
+    if (error != QAudio::NoError && error != QAudio::UnderrunError) {
+        say(QCoreApplication::translate(
+            "Terminal", "the audio output failed while playing the loudspeaker's sound"));
+    }
+}
+
+void LoudspeakerSound::say(const QString& message)
+{
+    if (!said_.contains(message)) {
+        said_.insert(message);
+        qCWarning(soundLog).noquote() << message;
+    }
 }

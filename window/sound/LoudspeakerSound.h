@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
+#include <QString>
 
 class QAudioSink;
 
@@ -17,17 +19,25 @@ class LoudspeakerSound : public QObject, public LoudspeakerPlayer
     Q_OBJECT
 
 public:
-    explicit LoudspeakerSound(QObject* parent);
+    // Plays the WAVE file at `soundPath`, the program's own sound unless a test gives another.
+    explicit LoudspeakerSound(QObject* parent,
+                              QString soundPath = QStringLiteral(":/sound/loudspeaker.wav"));
     ~LoudspeakerSound() override;
 
     void play() override;
 
 private:
     bool load();
+    void reportFailure();
+    // Says a failure once, however often the loudspeaker is pressed, in the "krimvel.sound"
+    // logging category.
+    void say(const QString& message);
 
     QAudioFormat format_;
     QByteArray samples_;
     QBuffer stream_;
     QAudioSink* sink_ = nullptr;
+    QString soundPath_;
     bool loaded_ = false;
+    QSet<QString> said_;
 };
