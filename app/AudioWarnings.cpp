@@ -21,9 +21,10 @@ QLatin1String categoryOf(const QMessageLogContext& context)
 // The audio stack's warnings where there is no sound server or device.
 bool isAudioStackWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    return type == QtWarningMsg && (categoryOf(context).startsWith(QLatin1String("qt.multimedia")) ||
-                                    message.startsWith(QLatin1String("PulseAudioService")) ||
-                                    message == QLatin1String("No audio device detected"));
+    return type == QtWarningMsg &&
+           (categoryOf(context).startsWith(QLatin1String("qt.multimedia")) ||
+            message.startsWith(QLatin1String("PulseAudioService")) ||
+            message == QLatin1String("No audio device detected"));
 }
 
 void sayOnce(const QString& line)

@@ -31,7 +31,8 @@ void print(std::FILE* stream, const QString& text)
 
 int refuse(const QString& argument)
 {
-    const char* message = argument.startsWith(QLatin1Char('-')) ? unknownOption : unexpectedArgument;
+    const char* message =
+        argument.startsWith(QLatin1Char('-')) ? unknownOption : unexpectedArgument;
     print(stderr, QStringLiteral("krimvel: ") + Language::terminal(message).arg(argument) +
                       QLatin1Char('\n'));
     return 2;

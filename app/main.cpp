@@ -54,7 +54,8 @@ int main(int argc, char* argv[])
     Language::load();
     // Answered before Qt starts, so that they need no display.
     if (CommandLine::onlyAsks(argc, argv)) {
-        return *CommandLine::answer({QString::fromLocal8Bit(argv[0]), QString::fromLocal8Bit(argv[1])});
+        return *CommandLine::answer(
+            {QString::fromLocal8Bit(argv[0]), QString::fromLocal8Bit(argv[1])});
     }
     XDisplayProbe x;
     if (expectsX11(argc, argv)) {

@@ -64,7 +64,8 @@ bool PrintSheet::paint(QPagedPaintDevice& device) const
     const QFont headerFont = WindowFonts::sheetFont(headerPoints);
     const QFontMetricsF header(headerFont, &device);
     painter.setFont(headerFont);
-    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(ProgramIdentity::name));
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromLatin1(ProgramIdentity::name));
     painter.drawText(page, Qt::AlignRight | Qt::AlignTop,
                      QLocale().toString(printedAt_, QLocale::ShortFormat));
     painter.drawText(page.adjusted(0, header.lineSpacing(), 0, 0), Qt::AlignLeft | Qt::AlignTop,

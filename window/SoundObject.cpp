@@ -46,8 +46,8 @@ LoadedModule loadSoundModule()
 {
     // Relative to the program's own folder, so that an installed or unpacked program and one
     // in the build tree each find their own module.
-    const QString path = QDir(QCoreApplication::applicationDirPath())
-                             .filePath(QStringLiteral(KRIMVEL_SOUND_MODULE));
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KRIMVEL_SOUND_MODULE));
     QPluginLoader loader(path);
     QObject* instance = loader.instance();
     LoadedModule loaded{qobject_cast<SoundModule*>(instance), {}};
@@ -57,10 +57,10 @@ LoadedModule loadSoundModule()
         loaded.problem = QCoreApplication::translate("Terminal", "not this program's sound module");
     }
     if (!loaded.problem.isEmpty()) {
-        loaded.problem = QCoreApplication::translate(
-                             "Terminal", "the installation is broken: cannot load the "
-                                         "loudspeaker's sound module %1 (%2)")
-                             .arg(QDir::toNativeSeparators(QDir::cleanPath(path)), loaded.problem);
+        loaded.problem =
+            QCoreApplication::translate("Terminal", "the installation is broken: cannot load the "
+                                                    "loudspeaker's sound module %1 (%2)")
+                .arg(QDir::toNativeSeparators(QDir::cleanPath(path)), loaded.problem);
     }
     return loaded;
 }

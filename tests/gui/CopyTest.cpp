@@ -203,9 +203,8 @@ TEST_F(SaveAsPdfTest, ThePageHoldsTheHeaderThenThePrintedLinesInOrder)
         // The header: the name, then the date and the time of the press in the user's format.
         const QString header = page.section(" SAMO ZA ZABAVU ", 0, 0);
         EXPECT_TRUE(header.startsWith("KRIMVEL ")) << page.toStdString();
-        const QDateTime printedAt =
-            QLocale().toDateTime(header.mid(8), QLocale().dateTimeFormat(QLocale::ShortFormat)
-                                                    .simplified());
+        const QDateTime printedAt = QLocale().toDateTime(
+            header.mid(8), QLocale().dateTimeFormat(QLocale::ShortFormat).simplified());
         EXPECT_TRUE(printedAt.isValid() &&
                     std::abs(printedAt.secsTo(QDateTime::currentDateTime())) <= 120)
             << header.toStdString() << " is not the date and time of the press";
@@ -262,9 +261,11 @@ TEST_F(CopyTest, AddedWordsFollowTheLanguageAndTheCaptionsStay)
         QString description;
         QStringList menu;
     } rows[] = {
-        {"sr_Latn", "Izvučeni brojevi",
+        {"sr_Latn",
+         "Izvučeni brojevi",
          {"Kopiraj", "Štampaj…", "Sačuvaj kao PDF…", "", "O programu KRIMVEL"}},
-        {"sr_Cyrl", "Извучени бројеви",
+        {"sr_Cyrl",
+         "Извучени бројеви",
          {"Копирај", "Штампај…", "Сачувај као PDF…", "", "О програму KRIMVEL"}},
     };
     for (const auto& row : rows) {

@@ -1,8 +1,8 @@
 #include "LoudspeakerSound.h"
 #include "WaveFile.h"
 
-#include <QFile>
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QStringList>
 #include <QTemporaryDir>

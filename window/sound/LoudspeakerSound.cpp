@@ -20,8 +20,7 @@ Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
 
 LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
     : QObject(parent), soundPath_(std::move(soundPath))
-{
-}
+{}
 
 LoudspeakerSound::~LoudspeakerSound()
 {
@@ -44,7 +43,8 @@ bool LoudspeakerSound::load()
         }
         if (samples_.isEmpty()) {
             say(QCoreApplication::translate(
-                    "Terminal", "cannot read the loudspeaker's sound %1; the loudspeaker stays silent")
+                    "Terminal",
+                    "cannot read the loudspeaker's sound %1; the loudspeaker stays silent")
                     .arg(soundPath_));
         }
     }
