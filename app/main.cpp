@@ -1,4 +1,5 @@
 #include "AudioWarnings.h"
+#include "DesktopPreference.h"
 #include "DisplayPlatform.h"
 #include "Form1.h"
 #include "Language.h"
@@ -91,6 +92,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = answerArguments(argc, argv)) {
         return *status;
     }
+    preferDesktopPlatform(argc, argv);
     // Qt aborts with a core dump when it cannot reach a display; say so plainly instead.
     DisplayPlatform display = chooseDisplayPlatform();
     if (display.problem) {
