@@ -58,7 +58,15 @@ def press(caption):
     inserted.clear()
     if window:
         x, y = CLICK_AT[caption]
-        subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"],
+        # Where the X server puts the window: xdotool's own --window reckoning misses it under
+        # mutter, whose frames have invisible borders.
+        where = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
+                               check=True).stdout
+        x += int(re.search(r"Absolute upper-left X: *(-?\d+)", where).group(1))
+        y += int(re.search(r"Absolute upper-left Y: *(-?\d+)", where).group(1))
+        # A moment between moving and clicking: mutter passes on a click only once the pointer
+        # has entered the window.
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1"],
                        check=True)
     else:
         button = find(lambda a: a.getRoleName() == "push button" and a.name == caption, caption)
