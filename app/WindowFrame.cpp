@@ -70,9 +70,9 @@ std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t 
                     qRound(frame[3] / scale));
 }
 
-// Centres the window once more when the window manager sets its frame extents at mapping.
-// Stays a few seconds at most: later changes of the frame (maximised, undecorated) are the
-// person's doing and keep the window where it is.
+// Centres the window once more, frame included, when the window manager sets its frame
+// extents at mapping. Stays a few seconds at most: later changes of the frame (maximised,
+// undecorated) are the person's doing and keep the window where it is.
 class FrameWatcher : public QObject, public QAbstractNativeEventFilter
 {
 public:
@@ -92,13 +92,29 @@ public:
             return false;
         }
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) {
-            return false;
+        const int kind = event->response_type & 0x7f;
+        if (kind == XCB_PROPERTY_NOTIFY) {
+            const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (notify->window == id_ && notify->atom == extents_) {
+                placeOnceFramed();
+            }
+        } else if (kind == XCB_EXPOSE && !exposed_ &&
+                   reinterpret_cast<const xcb_expose_event_t*>(event)->window == id_) {
+            // KWin sets the extents just after the window is shown: waiting for them here, a
+            // few milliseconds and a fifth of a second at most, moves the window before it
+            // paints its first picture, which is when KWin shows it.
+            exposed_ = true;
+            for (int attempt = 0; attempt < 100 && !placed_; ++attempt) {
+                placeOnceFramed();
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
         }
-        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-        if (notify->window != id_ || notify->atom != extents_) {
-            return false;
-        }
+        return false;
+    }
+
+private:
+    void placeOnceFramed()
+    {
         const auto frame =
             frameExtents(connection_, id_, extents_, window_->devicePixelRatioF());
         if (frame && !frame->isNull()) {
@@ -106,15 +122,14 @@ public:
             window_->placeCentred(*frame);
             deleteLater();
         }
-        return false;
     }
 
-private:
     Form1* window_;
     xcb_connection_t* connection_;
     xcb_window_t id_;
     xcb_atom_t extents_;
     bool placed_ = false;
+    bool exposed_ = false;
 };
 
 // Whether a window manager runs on the screen: it names its check window on the root.

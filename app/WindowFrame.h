@@ -10,6 +10,6 @@ class Form1;
 // window manager is there to ask. Empty without one that answers, and on other platforms,
 // where the compositor places the window.
 // Under an X11 window manager that frames windows without answering the request (KWin), the
-// window is centred again, frame included, as soon as the frame's extents arrive: that is when
-// the window manager maps it, before the window paints its first picture.
+// window is centred again, frame included, as soon as the frame's extents arrive when it is
+// mapped, before it paints its first picture.
 QMargins frameBeforeShow(Form1& window);
