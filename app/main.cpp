@@ -1,5 +1,6 @@
 #include "AudioWarnings.h"
 #include "CommandLine.h"
+#include "DesktopPreference.h"
 #include "DisplayFailure.h"
 #include "Form1.h"
 #include "Language.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
         return *CommandLine::answer(
             {QString::fromLocal8Bit(argv[0]), QString::fromLocal8Bit(argv[1])});
     }
+    preferDesktopPlatform(argc, argv);
     XDisplayProbe x;
     if (expectsX11(argc, argv)) {
         x = probeXDisplay();

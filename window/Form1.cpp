@@ -54,13 +54,19 @@ void showErrorAndQuit(QWidget* window, const QString& message)
     QCoreApplication::exit(1);
 }
 
-// Read as a PNG and nothing else: asked to guess, Qt first offers a PNG to every image
-// plugin it has, loading each one, where its own decoder reads it in a fraction of that.
-QIcon pngIcon(const QString& resource)
+// The icon at every size a desktop shows it, each drawn for its size: a dock or a task
+// switcher then picks a sharp one instead of scaling the 32 up. Read as PNGs and nothing else:
+// asked to guess, Qt first offers a PNG to every image plugin it has, loading each one, where
+// its own decoder reads it in a fraction of that.
+QIcon programIcon()
 {
-    QImageReader reader(resource, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImageReader reader(QStringLiteral(":/pictures/krimvel-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
 }
 
 } // namespace
@@ -75,7 +81,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
-    setWindowIcon(pngIcon(QStringLiteral(":/pictures/krimvel-32.png")));
+    setWindowIcon(programIcon());
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     installWindowAccessibility();
@@ -102,6 +108,15 @@ const PrintSurface& Form1::printSurface() const
 
 void Form1::showCentred(const QMargins& frame)
 {
+    placeCentred(frame);
+    show();
+    // Without a window manager nobody else gives the window the keyboard.
+    activateWindow();
+    raise();
+}
+
+void Form1::placeCentred(const QMargins& frame)
+{
     const QPoint frameTopLeft =
         centredTopLeft(screen()->availableGeometry(), size().grownBy(frame));
     // Where the frame is unknown, Qt is given the frame's corner, which keeps the title bar on
@@ -111,10 +126,6 @@ void Form1::showCentred(const QMargins& frame)
     } else {
         setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
     }
-    show();
-    // Without a window manager nobody else gives the window the keyboard.
-    activateWindow();
-    raise();
 }
 
 QSize Form1::sizeHint() const

@@ -24,6 +24,9 @@ public:
     // Shows the window, its frame included, in the middle of its screen, ready for the
     // keyboard. `frame` is what the window manager will put around it, where known beforehand.
     void showCentred(const QMargins& frame = {});
+    // Puts the window, its `frame` included, in the middle of its screen; also once shown,
+    // when the frame becomes known only after the window appeared.
+    void placeCentred(const QMargins& frame);
 
     const PrintSurface& printSurface() const;
 

@@ -25,20 +25,25 @@ PrintArea::PrintArea(QWidget* window)
 
 void PrintArea::print(const Command& command)
 {
+    const QString before = text();
     try {
         command(surface_);
     } catch (...) {
-        showChange();
+        showChange(before);
         throw;
     }
-    showChange();
+    showChange(before);
 }
 
-void PrintArea::showChange()
+void PrintArea::showChange(const QString& before)
 {
     update();
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    // What the Text interface offers changed too: screen readers that follow the text hear
+    // the new lines from this.
+    QAccessibleTextUpdateEvent replaced(this, 0, before, text());
+    QAccessible::updateAccessibility(&replaced);
     emit changeAnnounced();
 }
 

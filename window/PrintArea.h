@@ -9,7 +9,8 @@
 
 // The part of the window that the numbers and the instructions are printed on. It owns the
 // print surface and paints its text in yellow over the window's picture; assistive technology
-// reads it as a static text whose text is exactly the printed lines, and Copy copies those.
+// reads it as a static text whose name and text are exactly the printed lines, and Copy
+// copies those.
 // It covers the whole client area below the controls and lets every mouse event through to
 // the window.
 class PrintArea : public QWidget
@@ -41,7 +42,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void showChange();
+    void showChange(const QString& before);
 
     QFont font_;
     WindowFontMeasure measure_;

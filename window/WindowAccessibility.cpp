@@ -4,22 +4,142 @@
 #include "SoundObject.h"
 
 #include <QAccessibleWidget>
+#include <utility>
 
 namespace {
 
-class PrintAreaAccessible : public QAccessibleWidget
+// The span of `text` around `offset` in the unit a screen reader moves by: a character; a word,
+// which in the printed lines is a number or the blanks between two; a line with its line end.
+// Qt's own default for a word does not return on these lines.
+std::pair<int, int> spanAt(const QString& text, int offset, QAccessible::TextBoundaryType unit)
+{
+    const int size = int(text.size());
+    switch (unit) {
+    case QAccessible::CharBoundary:
+        return {offset, offset + 1};
+    case QAccessible::WordBoundary: {
+        const auto blank = [&](int i) { return text.at(i).isSpace(); };
+        const auto sameWord = [&](int i) {
+            return blank(i) == blank(offset) && text.at(i) != QLatin1Char('\n');
+        };
+        int start = offset;
+        int end = offset + 1;
+        while (start > 0 && sameWord(start - 1)) {
+            --start;
+        }
+        while (end < size && sameWord(end)) {
+            ++end;
+        }
+        return {start, end};
+    }
+    case QAccessible::LineBoundary: {
+        // From -1, lastIndexOf would search from the end.
+        const int lineStart =
+            offset == 0 ? 0 : int(text.lastIndexOf(QLatin1Char('\n'), offset - 1)) + 1;
+        const int lineEnd = int(text.indexOf(QLatin1Char('\n'), offset));
+        return {lineStart, lineEnd < 0 ? size : lineEnd + 1};
+    }
+    default:
+        return {0, size};
+    }
+}
+
+// The printed lines as static text that a screen reader can also walk through by character,
+// word and line: the Text interface over exactly the lines the window shows. Nothing in it
+// can be selected or edited; the caret stays at the start.
+class PrintAreaAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit PrintAreaAccessible(PrintArea* area) : QAccessibleWidget(area, QAccessible::StaticText)
     {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name || kind == QAccessible::Value) {
-            return static_cast<PrintArea*>(widget())->text();
+            return printed();
         }
         return QAccessibleWidget::text(kind);
     }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return printed().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(printed().size()); }
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int* startOffset,
+                         int* endOffset) const override
+    {
+        return textOf(printed(), offset, unit, startOffset, endOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int* startOffset,
+                             int* endOffset) const override
+    {
+        const QString lines = printed();
+        int start = 0;
+        int end = 0;
+        textOf(lines, offset, unit, &start, &end);
+        return textOf(lines, start - 1, unit, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int* startOffset,
+                            int* endOffset) const override
+    {
+        const QString lines = printed();
+        int start = 0;
+        int end = 0;
+        textOf(lines, offset, unit, &start, &end);
+        return textOf(lines, end, unit, startOffset, endOffset);
+    }
+
+    void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*selectionIndex*/) override {}
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+    QRect characterRect(int /*offset*/) const override { return {}; }
+    int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    QString printed() const { return static_cast<PrintArea*>(widget())->text(); }
+
+    static QString textOf(const QString& lines, int offset, QAccessible::TextBoundaryType unit,
+                          int* startOffset, int* endOffset)
+    {
+        if (offset < 0 || offset >= lines.size()) {
+            *startOffset = *endOffset = -1;
+            return {};
+        }
+        const auto [start, end] = spanAt(lines, offset, unit);
+        *startOffset = start;
+        *endOffset = end;
+        return lines.mid(start, end - start);
+    }
+};
+
+// The top-level window as a frame: screen readers announce a frame as a window, by its title.
+class Form1Accessible : public QAccessibleWidget
+{
+public:
+    explicit Form1Accessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
 };
 
 class SoundObjectAccessible : public QAccessibleWidget
@@ -48,6 +168,9 @@ QAccessibleInterface* windowControls(const QString& className, QObject* object)
 {
     if (className == QLatin1String("PrintArea")) {
         return new PrintAreaAccessible(static_cast<PrintArea*>(object));
+    }
+    if (className == QLatin1String("Form1")) {
+        return new Form1Accessible(static_cast<QWidget*>(object));
     }
     if (className == QLatin1String("SoundObject")) {
         return new SoundObjectAccessible(static_cast<SoundObject*>(object));

@@ -1,6 +1,6 @@
 #pragma once
 
-// Teaches Qt's accessibility how to present the window's own kinds of control: the printed
-// area as static text and the loudspeaker as a button that can be pressed. Safe to call more
-// than once.
+// Teaches Qt's accessibility how to present the window's own kinds of control: the window as a
+// frame, the printed area as static text with a Text interface over the printed lines, and
+// the loudspeaker as a button that can be pressed. Safe to call more than once.
 void installWindowAccessibility();

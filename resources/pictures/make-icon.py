@@ -1,17 +1,26 @@
 #!/usr/bin/python3
-"""Write krimvel.ico: the program's 32x32, 16-colour window icon.
+"""Write the program's icon, drawn pixel by pixel at every size desktops ask for.
 
-The file is put together byte by byte so that it stays a plain, single-image
-4-bit icon (766 bytes) that every Windows version and every icon reader
-understands; no image library is needed.
+krimvel.ico is the 32x32, 16-colour window icon, put together byte by byte so
+that it stays a plain, single-image 4-bit icon (766 bytes) that every Windows
+version and every icon reader understands.
 
-Run:  /usr/bin/python3 make-icon.py   (writes krimvel.ico beside it)
+krimvel-16.png ... krimvel-256.png are the same design drawn on each size's own
+pixel grid, so that no size is a blurred scaling of another: lines and letters
+fall on whole pixels. From 32 up the word KRIMVEL is drawn in letters of 1, 2,
+4 or 8 pixels a dot; at 16 and 24 it cannot be read, so its initial stands in.
+The 32x32 PNG has exactly the pixels of the .ico.
+
+Only Python 3 is needed (zlib writes the PNGs).
+Run:  /usr/bin/python3 make-icon.py   (writes the files beside it)
 """
 import os
 import struct
+import zlib
 
 SIZE = 32
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "krimvel.ico")
+HERE = os.path.dirname(os.path.abspath(__file__))
+PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 # The standard 16-colour palette, in the order 4-bit Windows bitmaps use.
 PALETTE = [
@@ -36,33 +45,54 @@ FONT = {
 WORD = "KRIMVEL"
 
 
-def draw():
-    px = [[RED] * SIZE for _ in range(SIZE)]
-    lo, hi = 2, SIZE - 3            # the white frame
+def draw(size=SIZE):
+    """The icon at `size` pixels, as rows of palette indices."""
+    unit = size / SIZE
+    px = [[RED] * size for _ in range(size)]
+    lo = round(2 * unit)             # the red margin
+    hi = size - 1 - lo
+    frame = max(1, round(unit))      # the white frame's width, and the diagonals'
     for i in range(lo, hi + 1):
         for j in range(lo, hi + 1):
-            edge = i in (lo, hi) or j in (lo, hi)
-            px[i][j] = WHITE if edge else BLUE
-    for k in range(lo + 1, hi):      # the two diagonals of the blue square
-        px[k][k] = BLACK
-        px[k][lo + hi - k] = BLACK
+            if min(i - lo, j - lo, hi - i, hi - j) < frame:
+                px[i][j] = WHITE
+            elif abs(i - j) < frame or abs(i + j - lo - hi) < frame:
+                px[i][j] = BLACK     # the two diagonals of the blue square
+            else:
+                px[i][j] = BLUE
 
-    width = sum(len(FONT[c][0]) for c in WORD) + len(WORD) - 1
-    x0, y0 = (SIZE - width + 1) // 2, (SIZE - 5) // 2
-    # A black band one pixel wider than the word all round keeps the yellow
+    word = WORD if size >= SIZE else WORD[0]
+    dot = max(1, size // SIZE) if size >= SIZE else (size + 8) // 16
+    width = (sum(len(FONT[c][0]) for c in word) + len(word) - 1) * dot
+    x0, y0 = (size - width + dot) // 2, (size - 5 * dot) // 2
+    # A black band one dot wider than the word all round keeps the yellow
     # readable where it crosses the frame and the diagonals.
-    for y in range(y0 - 1, y0 + 6):
-        for x in range(x0 - 1, x0 + width + 1):
+    for y in range(y0 - dot, y0 + 6 * dot):
+        for x in range(x0 - dot, x0 + width + dot):
             px[y][x] = BLACK
     x = x0
-    for c in WORD:
+    for c in word:
         glyph = FONT[c]
         for dy, row in enumerate(glyph):
             for dx, bit in enumerate(row):
                 if bit == "X":
-                    px[y0 + dy][x + dx] = YELLOW
-        x += len(glyph[0]) + 1
+                    for y in range(y0 + dy * dot, y0 + (dy + 1) * dot):
+                        for xx in range(x + dx * dot, x + (dx + 1) * dot):
+                            px[y][xx] = YELLOW
+        x += (len(glyph[0]) + 1) * dot
     return px
+
+
+def png_bytes(px):
+    """An 8-bit RGB PNG, written the same way every time."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data)))
+    size = len(px)
+    raw = b"".join(b"\0" + bytes(v for i in row for v in PALETTE[i]) for row in px)
+    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def ico_bytes(px):
@@ -80,12 +110,19 @@ def ico_bytes(px):
     return icondir + entry + image
 
 
+def write(name, data):
+    path = os.path.join(HERE, name)
+    with open(path, "wb") as f:
+        f.write(data)
+    print(path, len(data), "bytes")
+
+
 def main():
     data = ico_bytes(draw())
     assert len(data) == 766, len(data)
-    with open(OUT, "wb") as f:
-        f.write(data)
-    print(OUT, len(data), "bytes")
+    write("krimvel.ico", data)
+    for size in PNG_SIZES:
+        write(f"krimvel-{size}.png", png_bytes(draw(size)))
 
 
 if __name__ == "__main__":

@@ -13,9 +13,12 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 man=$prefix/share/man/man1/krimvel.1
-for file in bin/krimvel share/icons/hicolor/48x48/apps/$id.png \
-            share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg; do
+for file in bin/krimvel share/icons/hicolor/scalable/apps/$id.svg; do
   [[ -f $prefix/$file ]] || fail "$file was not installed"
+done
+for size in 16 24 32 48 64 128 256; do
+  file -b "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" ||
+    fail "no ${size}x$size icon was installed"
 done
 desktop-file-validate "$desktop"
 
@@ -28,6 +31,11 @@ expect() {
 expect "$desktop" "Name=$name"
 expect "$desktop" "Comment=$comment"
 expect "$desktop" "Icon=$id"
+# Desktops read a translation under the locale's own name, language_COUNTRY@MODIFIER:
+# Serbian in Latin script is sr@latin (sr_Latn is Qt's name for it, read by no desktop).
+for key in GenericName Comment Keywords; do
+  for locale in sr sr@latin; do expect "$desktop" "$key[$locale]="; done
+done
 expect "$metainfo" "<id>$id</id>"
 expect "$metainfo" "<name>$name</name>"
 expect "$metainfo" "<release version=\"$version\""

@@ -1,8 +1,9 @@
 """Reads the window's printed numbers from outside the program, as a screen reader does:
 through AT-SPI. Presses buttons with xdotool when given the X window, otherwise through their
 AT-SPI actions as assistive technology presses them (on Wayland a test has no input to send),
-and waits for the printed area to announce its new text. Exits non-zero with a message when
-anything is missing.
+and waits for the printed area to announce its new text, both as its name and through its Text
+interface, which must offer exactly the printed lines by character, word and line. The window
+itself must be a frame. Exits non-zero with a message when anything is missing.
 Usage: read_printed_text.py [X_WINDOW]"""
 
 import re
@@ -15,6 +16,7 @@ from gi.repository import GLib
 
 window = sys.argv[1] if len(sys.argv) > 1 else None
 announced = []
+inserted = []
 
 
 def walk(accessible):
@@ -42,15 +44,29 @@ def on_name_change(event):
         announced.append(event.source.name)
 
 
+def on_text_insert(event):
+    if event.source is not None and event.source.description == "Izvučeni brojevi":
+        inserted.append(event.any_data)
+
+
 CLICK_AT = {"KOMBINACIJA": (40, 36), "BROJ": (40, 60)}
 
 
 def press(caption):
     """Presses a button of the window, then lets AT-SPI deliver what followed."""
     announced.clear()
+    inserted.clear()
     if window:
         x, y = CLICK_AT[caption]
-        subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"],
+        # Where the X server puts the window: xdotool's own --window reckoning misses it under
+        # mutter, whose frames have invisible borders.
+        where = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
+                               check=True).stdout
+        x += int(re.search(r"Absolute upper-left X: *(-?\d+)", where).group(1))
+        y += int(re.search(r"Absolute upper-left Y: *(-?\d+)", where).group(1))
+        # A moment between moving and clicking: mutter passes on a click only once the pointer
+        # has entered the window.
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1"],
                        check=True)
     else:
         button = find(lambda a: a.getRoleName() == "push button" and a.name == caption, caption)
@@ -71,20 +87,49 @@ def press(caption):
     pyatspi.Registry.start()
     if not announced:
         sys.exit(f"FAIL: no announcement after pressing {caption}")
+    if inserted[-1:] != announced[-1:]:
+        sys.exit(f"FAIL: the text inserted after {caption} was {inserted!r}, not {announced[-1]!r}")
     return announced[-1]
+
+
+def check_text_interface(lines):
+    """The Text interface walks exactly the printed lines: whole, line by line, word by word."""
+    text = area.queryText()
+    whole = text.getText(0, -1)
+    if whole != lines or text.characterCount != len(lines):
+        sys.exit(f"FAIL: the Text interface holds {whole!r}, the window printed {lines!r}")
+    offset, walked = 0, []
+    while offset < len(lines):
+        line, start, end = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
+        if end <= offset or lines[start:end] != line:
+            sys.exit(f"FAIL: the line at {offset} reads {line!r} over {start}..{end}")
+        walked.append(line.rstrip("\n"))
+        offset = end
+    if walked != lines.split("\n"):
+        sys.exit(f"FAIL: line by line the Text interface reads {walked!r}")
+    words = {}
+    for offset in range(len(lines)):
+        word, start, end = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_WORD_START)
+        if word.strip():
+            words[start] = word.strip()
+    if [words[start] for start in sorted(words)] != lines.split():
+        sys.exit(f"FAIL: word by word the Text interface reads {words!r}")
 
 
 def numbers(text):
     return [int(n) for n in re.findall(r"\d+", text)]
 
 
-find(lambda a: a.name == "KRIMVEL FERNOS", "window titled KRIMVEL FERNOS")
+frame = find(lambda a: a.name == "KRIMVEL FERNOS", "window titled KRIMVEL FERNOS")
+if frame.getRoleName() != "frame":
+    sys.exit(f"FAIL: the window is a {frame.getRoleName()}, not a frame")
 area = find(lambda a: a.description == "Izvučeni brojevi", "printed area")
 if area.getRoleName() != "label":
     sys.exit(f"FAIL: the printed area is a {area.getRoleName()}, not static text")
 # Listening starts once the program is up: a program still starting may ask the registry who
 # listens before the listener is there, and miss the news that it came.
 pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+pyatspi.Registry.registerEventListener(on_text_insert, "object:text-changed:insert")
 GLib.timeout_add(500, pyatspi.Registry.stop)
 pyatspi.Registry.start()
 
@@ -95,9 +140,11 @@ if len(drawn) != 7 or len(set(drawn)) != 7 or not all(1 <= n <= 39 for n in draw
     sys.exit(f"FAIL: not seven distinct numbers from 1 to 39: {combination!r}")
 if area.name != combination:
     sys.exit(f"FAIL: the printed area reads {area.name!r}, the announcement said {combination!r}")
+check_text_interface(combination)
 
 single = press("BROJ")
 print(f"BROJ announced: {single!r}")
 if len(numbers(single)) != 1 or area.name != single:
     sys.exit(f"FAIL: BROJ should read as one number: {single!r}")
+check_text_interface(single)
 print("PASS")

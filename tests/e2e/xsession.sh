@@ -58,3 +58,24 @@ yellow_pixels() {
   convert "$1" -crop "${4}x${5}+${2}+${3}" +repage \
     -fx '(r>0.86 && g>0.86 && b<0.24) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
 }
+
+# frame_centred: the program's window, its frame included, stands in the middle of the
+# available area within two pixels; where it is larger, at the area's top-left corner.
+frame_centred() {
+  values() { xprop "$@" | sed 's/.*= //; s/,//g'; }
+  local left right top bottom area_x area_y area_w area_h x y w h
+  read -r left right top bottom <<<"$(values -id "$window" _NET_FRAME_EXTENTS)"
+  read -r area_x area_y area_w area_h _ <<<"$(values -root _NET_WORKAREA)"
+  # A window manager that publishes no work area (KWin) leaves the whole screen.
+  [[ $area_w =~ ^[0-9]+$ ]] ||
+    read -r area_x area_y area_w area_h <<<"0 0 $(xwininfo -root | awk '/Width|Height/ {printf "%s ", $NF}')"
+  read -r x y w h <<<"$(xwininfo -id "$window" | awk '/Absolute upper-left|Width|Height/ {printf "%s ", $NF}')"
+  local frame_x=$((x - left)) frame_y=$((y - top)) frame_w=$((w + left + right)) frame_h=$((h + top + bottom))
+  echo "frame ${frame_w}x$frame_h+$frame_x+$frame_y, title bar $top, area ${area_w}x$area_h+$area_x+$area_y"
+  local edge name at start room want
+  for edge in "left $frame_x $area_x $((area_w - frame_w))" "top $frame_y $area_y $((area_h - frame_h))"; do
+    read -r name at start room <<<"$edge"
+    want=$((start + (room > 0 ? room / 2 : 0)))
+    ((at - want <= 2 && want - at <= 2)) || fail "the frame's $name edge is at $at, not $want"
+  done
+}
