@@ -74,7 +74,7 @@ LoudspeakerPlayer* createPlayer(QObject* parent)
         qCWarning(soundLog).noquote() << loaded.problem;
         return nullptr;
     }
-    return loaded.module->createPlayer(parent);
+    return loaded.module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"));
 }
 
 } // namespace

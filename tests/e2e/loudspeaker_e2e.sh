@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The loudspeaker in the real program under Xvfb: three Tab presses after start reach it and
-# show the instructions in yellow on lines 8 to 11; a double-click plays its sound on a
+# show the instructions in yellow on lines 8 to 11, and with no sound server a double-click
+# is said once to stay silent; with one, a double-click plays its sound on a
 # PulseAudio null sink, and the audio stack is loaded only then; so it does in the program
 # installed into a folder of its own, as from an unpacked package; a stream cut off while it
 # plays is said once. A copy of the program without its sound module beside it says that the
@@ -58,6 +59,13 @@ above=$(yellow_pixels "$workdir/instructions.png" 0 73 "$w" 92)
 echo "yellow pixels on lines 8-11: $in_rows, on lines 4-7: $above"
 [[ $in_rows -gt 1500 ]] || fail "the instructions did not appear after three Tab presses"
 [[ $above -eq 0 ]] || fail "yellow above line 8"
+# With no sound server, a double-click is said once to be silent, and nothing more.
+xdotool mousemove --window "$window" 528 24 click --repeat 2 --delay 80 1 sleep 0.3 \
+  click --repeat 2 --delay 80 1
+sleep 0.5
+kill -0 "$program_pid" || fail "the program ended after a double-click"
+[[ $(cat "$workdir/program.log") == "krimvel: nema zvučnog izlaza; zvučnik ostaje nem" ]] ||
+  fail "expected the one line about the silent loudspeaker, got: $(cat "$workdir/program.log")"
 fi
 
 if [[ $mode != instructions ]]; then

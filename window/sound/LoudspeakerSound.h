@@ -19,9 +19,7 @@ class LoudspeakerSound : public QObject, public LoudspeakerPlayer
     Q_OBJECT
 
 public:
-    // Plays the WAVE file at `soundPath`, the program's own sound unless a test gives another.
-    explicit LoudspeakerSound(QObject* parent,
-                              QString soundPath = QStringLiteral(":/sound/loudspeaker.wav"));
+    LoudspeakerSound(QObject* parent, QString soundPath);
     ~LoudspeakerSound() override;
 
     void play() override;

@@ -2,7 +2,7 @@
 
 #include "LoudspeakerSound.h"
 
-LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent)
+LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent, const QString& soundPath)
 {
-    return new LoudspeakerSound(parent);
+    return new LoudspeakerSound(parent, soundPath);
 }

@@ -10,5 +10,5 @@ class LoudspeakerSoundPlugin : public QObject, public SoundModule
     Q_INTERFACES(SoundModule)
 
 public:
-    LoudspeakerPlayer* createPlayer(QObject* parent) override;
+    LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath) override;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QtPlugin>
 
 // The loudspeaker's sound as the window sees it. Playing it takes Qt Multimedia and, through
@@ -23,11 +24,12 @@ class SoundModule
 public:
     virtual ~SoundModule() = default;
 
-    // A player owned by `parent`, which stops it when it goes.
-    virtual LoudspeakerPlayer* createPlayer(QObject* parent) = 0;
+    // A player of the WAVE file at `soundPath` (the program's is in its resources), owned by
+    // `parent`, which stops it when it goes.
+    virtual LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath) = 0;
 };
 
 // The number changes with any change to these two classes: a module built against another
 // version is refused instead of called.
-#define KRIMVEL_SOUND_MODULE_IID "io.github.krimvel.SoundModule/1"
+#define KRIMVEL_SOUND_MODULE_IID "io.github.krimvel.SoundModule/2"
 Q_DECLARE_INTERFACE(SoundModule, KRIMVEL_SOUND_MODULE_IID)
