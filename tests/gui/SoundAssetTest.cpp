@@ -1,5 +1,3 @@
-#include "WaveFile.h"
-
 #include <QFile>
 #include <cstdint>
 #include <cstring>
@@ -76,42 +74,6 @@ TEST_F(SoundAssetTest, CarriesSoundNotSilence)
     }
     EXPECT_GT(loudSamples, 22050) << "at least a second of clearly audible sound";
     EXPECT_LT(peak, 32767) << "no clipping";
-}
-
-TEST_F(SoundAssetTest, IsReadForPlaybackWithItsFormatAndAllItsSamples)
-{
-    const auto wave = readWave(bytes);
-    ASSERT_TRUE(wave.has_value());
-    EXPECT_EQ(wave->format.sampleRate(), 22050);
-    EXPECT_EQ(wave->format.channelCount(), 1);
-    EXPECT_EQ(wave->format.sampleFormat(), QAudioFormat::Int16);
-    EXPECT_EQ(wave->samples.size(), 704512);
-    EXPECT_EQ(wave->samples, bytes.mid(56)) << "the fact chunk is skipped, not played";
-}
-
-TEST_F(SoundAssetTest, ADamagedFileIsRefusedRatherThanPlayedAsNoise)
-{
-    auto withU16 = [this](int offset, quint16 value) {
-        QByteArray changed = bytes;
-        changed[offset] = static_cast<char>(value & 0xff);
-        changed[offset + 1] = static_cast<char>(value >> 8);
-        return changed;
-    };
-    const struct
-    {
-        const char* tag;
-        QByteArray file;
-    } rows[] = {
-        {"empty", QByteArray()},
-        {"not RIFF", QByteArray(bytes).replace(0, 4, "RIFX")},
-        {"data chunk cut short", bytes.left(10000)},
-        {"not PCM", withU16(20, 3)},
-        {"8-bit samples", withU16(34, 8)},
-        {"no data chunk", bytes.left(48)},
-    };
-    for (const auto& row : rows) {
-        EXPECT_FALSE(readWave(row.file).has_value()) << row.tag;
-    }
 }
 
 } // namespace
