@@ -1,9 +1,10 @@
 #include "AudioWarnings.h"
-#include "DisplayPlatform.h"
 #include "Form1.h"
 #include "Language.h"
+#include "PlatformStart.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
+#include "Terminal.h"
 #include "WindowFonts.h"
 #include "WindowFrame.h"
 
@@ -13,21 +14,6 @@
 #include <string_view>
 
 namespace {
-
-// Qt follows the desktop's Xft.dpi but not the resolution an X server reports for its screen;
-// on a server that reports a high one and no desktop scale, grow the window to match.
-void adoptServerScale(const XDisplayProbe& display)
-{
-    const bool userChoseScale = !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ||
-                                !qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS");
-    if (userChoseScale || display.desktopSetsScale) {
-        return;
-    }
-    const double scale = scaleForServerDpi(display.serverDpi);
-    if (scale > 1.0) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
-    }
-}
 
 // What the program says about its arguments: usage first, then name, version and comment.
 const char* const usage = QT_TRANSLATE_NOOP(
@@ -46,7 +32,7 @@ const char* const unexpectedArgument = QT_TRANSLATE_NOOP(
 
 void printLine(std::FILE* stream, const QString& line)
 {
-    std::fputs(qPrintable(line), stream);
+    Terminal::print(stream, line);
 }
 
 // Exit status 2 and a message that names the argument in the way.
@@ -91,22 +77,14 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = answerArguments(argc, argv)) {
         return *status;
     }
-    // Qt aborts with a core dump when it cannot reach a display; say so plainly instead.
-    DisplayPlatform display = chooseDisplayPlatform();
-    if (display.problem) {
-        printLine(stderr, QStringLiteral("krimvel: ") + QString::fromStdString(*display.problem) +
-                              QLatin1Char('\n'));
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
-    if (display.x.opened) {
-        adoptServerScale(display.x);
+    if (const std::optional<int> status = PlatformStart::beforeApplication()) {
+        return *status;
     }
 
     WindowFonts::startLoading();
     QApplication application(argc, argv);
     Language::install();
-    display.x.connection.reset();
+    PlatformStart::applicationStarted();
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramIdentity::version));
     QApplication::setDesktopFileName(QString::fromLatin1(ProgramIdentity::applicationId));
