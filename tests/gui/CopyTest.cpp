@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -176,14 +177,21 @@ protected:
 
 TEST_F(SaveAsPdfTest, ThePageHoldsTheHeaderThenThePrintedLinesInOrder)
 {
+    // Wine runs no Linux program: under Wine the pages are saved here and read back by
+    // tests/windows/check-windows.
+    const QString reader = QStandardPaths::findExecutable("pdftotext");
     for (const char* shown : {"numbers", "instructions"}) {
         SCOPED_TRACE(shown);
         shown == std::string("numbers") ? click("Command1")
                                         : QTest::keyClick(button("Command1"), Qt::Key_Backtab);
         const QString path = folder.filePath(QString(shown) + ".pdf");
         EXPECT_EQ(saveAs(path), "");
+        if (reader.isEmpty()) {
+            EXPECT_GT(QFileInfo(path).size(), 1000);
+            continue;
+        }
         QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", path, "-"});
+        pdftotext.start(reader, {"-layout", path, "-"});
         ASSERT_TRUE(pdftotext.waitForFinished()) << "pdftotext, from poppler-utils, is needed";
         // pdftotext lays the page out with blanks of its own; the words and their order count.
         const QString page = QString(pdftotext.readAllStandardOutput()).simplified();
@@ -193,13 +201,17 @@ TEST_F(SaveAsPdfTest, ThePageHoldsTheHeaderThenThePrintedLinesInOrder)
             page.endsWith(" SAMO ZA ZABAVU " + form.findChild<PrintArea*>()->text().simplified()))
             << page.toStdString();
     }
+    if (reader.isEmpty()) {
+        GTEST_SKIP() << "the pages were saved, but there is no pdftotext here to read them";
+    }
 }
 
 TEST_F(SaveAsPdfTest, AnUnwritablePathGivesAMessageAndLeavesNoFile)
 {
     click("Command1");
     const QString inMissingFolder = folder.filePath("not-there/krimvel.pdf");
-    EXPECT_TRUE(saveAs(inMissingFolder).contains(inMissingFolder));
+    // Named as the system names files, with backslashes on Windows.
+    EXPECT_TRUE(saveAs(inMissingFolder).contains(QDir::toNativeSeparators(inMissingFolder)));
     EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
 }
 
@@ -215,7 +227,8 @@ TEST_F(SaveAsPdfTest, ADiskThatFillsUpGivesAMessageAndLeavesNoFile)
         const FileSizeLimit full(4096);
         message = saveAs(folder.filePath("krimvel.pdf"));
     }
-    EXPECT_TRUE(message.contains(folder.filePath("krimvel.pdf"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(folder.filePath("krimvel.pdf"))))
+        << message.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
