@@ -4,7 +4,7 @@
 
 // What the program settles with the platform before Qt starts, a file per platform:
 // PlatformStart_unix.cpp chooses the display and adopts an X server's resolution;
-// PlatformStart_win.cpp has nothing to settle, since Qt follows Windows' display scaling itself.
+// PlatformStart_win.cpp only unbuffers stderr, since Qt follows Windows' display scaling itself.
 namespace PlatformStart {
 
 // Before the QApplication is made: an exit status where no window can be opened, after one
