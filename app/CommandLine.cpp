@@ -2,6 +2,7 @@
 
 #include "Language.h"
 #include "ProgramIdentity.h"
+#include "Terminal.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -26,7 +27,7 @@ const char* const unexpectedArgument = QT_TRANSLATE_NOOP(
 
 void print(std::FILE* stream, const QString& text)
 {
-    std::fputs(qPrintable(text), stream);
+    Terminal::print(stream, text);
 }
 
 int refuse(const QString& argument)

@@ -1,6 +1,7 @@
 #include "DisplayFailure.h"
 
 #include "Language.h"
+#include "Terminal.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -86,8 +87,7 @@ QString explain(const QString& fatalMessage)
 void holdPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        const QString line = QStringLiteral("krimvel: ") + explain(text) + QLatin1Char('\n');
-        std::fputs(qPrintable(line), stderr);
+        Terminal::print(stderr, QStringLiteral("krimvel: ") + explain(text) + QLatin1Char('\n'));
         std::fflush(stderr);
         // Not exit(): the application object is half made, and its destructors must not run.
         std::_Exit(1);

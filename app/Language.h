@@ -14,6 +14,8 @@ QString translationFor(std::string_view localeName);
 
 // The locale that decides the language of messages, as the C library reads it: LC_ALL, then
 // LC_MESSAGES, then LANG; GNU's LANGUAGE list wins over them unless the locale is C or POSIX.
+// On Windows: the display language, as Windows names it, with '_' for '-' ("sr_Latn_RS").
+// A file per platform: Language_unix.cpp, Language_win.cpp.
 std::string_view messagesLocale();
 
 // Loads the translation for the user's locale. Works before the application object exists,

@@ -115,8 +115,7 @@ public:
 private:
     void placeOnceFramed()
     {
-        const auto frame =
-            frameExtents(connection_, id_, extents_, window_->devicePixelRatioF());
+        const auto frame = frameExtents(connection_, id_, extents_, window_->devicePixelRatioF());
         if (frame && !frame->isNull()) {
             placed_ = true;
             window_->placeCentred(*frame);
@@ -172,8 +171,8 @@ QMargins frameBeforeShow(Form1& window)
     // The window manager answers by setting the property, usually within a millisecond; one
     // that is busy costs the start a fifth of a second at most.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        if (const auto frame = frameExtents(connection, message.window, extents,
-                                            window.devicePixelRatioF())) {
+        if (const auto frame =
+                frameExtents(connection, message.window, extents, window.devicePixelRatioF())) {
             return *frame;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));

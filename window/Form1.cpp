@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
+#include "QtLicenceNotice.h"
 #include "RandomSource.h"
 #include "SheetDialogs.h"
 #include "SoundObject.h"
@@ -238,7 +239,8 @@ void Form1::showAbout()
                            .arg(programName(), QString::fromLatin1(ProgramIdentity::version),
                                 QString::fromUtf8(ProgramIdentity::comment),
                                 QString::fromUtf8(ProgramIdentity::copyright),
-                                QString::fromLatin1(ProgramIdentity::licence)));
+                                QString::fromLatin1(ProgramIdentity::licence)) +
+                           QStringLiteral("\n\n") + qtLicenceNotice());
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -1,21 +1,15 @@
 #include "SoundObject.h"
 
 #include "PressKeys.h"
-#include "SoundModule.h"
+#include "SoundPlayback.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFocusEvent>
 #include <QImageReader>
 #include <QKeyEvent>
-#include <QLoggingCategory>
 #include <QPainter>
-#include <QPluginLoader>
 #include <iterator>
 
 namespace {
-
-Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
 
 // The face, drawn from loudspeaker.svg at build time at the sizes that the 32-pixel control
 // takes on screens scaled by 1 to 2 in quarter steps and by 3: Qt SVG would cost near a MiB of
@@ -33,48 +27,6 @@ QPixmap loadFace(qreal pixelRatio)
     QImageReader reader(QStringLiteral(":/pictures/loudspeaker-%1.png").arg(size), "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
-}
-
-struct LoadedModule
-{
-    SoundModule* module = nullptr;
-    // Why there is none, where there is none.
-    QString problem;
-};
-
-LoadedModule loadSoundModule()
-{
-    // Relative to the program's own folder, so that an installed or unpacked program and one
-    // in the build tree each find their own module.
-    const QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KRIMVEL_SOUND_MODULE));
-    QPluginLoader loader(path);
-    QObject* instance = loader.instance();
-    LoadedModule loaded{qobject_cast<SoundModule*>(instance), {}};
-    if (instance == nullptr) {
-        loaded.problem = loader.errorString();
-    } else if (loaded.module == nullptr) {
-        loaded.problem = QCoreApplication::translate("Terminal", "not this program's sound module");
-    }
-    if (!loaded.problem.isEmpty()) {
-        loaded.problem =
-            QCoreApplication::translate("Terminal", "the installation is broken: cannot load the "
-                                                    "loudspeaker's sound module %1 (%2)")
-                .arg(QDir::toNativeSeparators(QDir::cleanPath(path)), loaded.problem);
-    }
-    return loaded;
-}
-
-// Loaded on the first call and kept for the process; a module that cannot be loaded is not
-// tried again.
-LoudspeakerPlayer* createPlayer(QObject* parent)
-{
-    static const LoadedModule loaded = loadSoundModule();
-    if (loaded.module == nullptr) {
-        qCWarning(soundLog).noquote() << loaded.problem;
-        return nullptr;
-    }
-    return loaded.module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"));
 }
 
 } // namespace
@@ -146,7 +98,7 @@ void SoundObject::activate()
     emit activated();
     // Made on first use: loading the audio stack costs start-up time most runs never need.
     if (sound_ == nullptr) {
-        sound_ = createPlayer(this);
+        sound_ = createLoudspeakerPlayer(this);
     }
     if (sound_ != nullptr) {
         sound_->play();

@@ -1,27 +1,12 @@
 #include "WindowFonts.h"
 
+#include "WindowFontSetup.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
-#include <fontconfig/fontconfig.h>
-#include <future>
 
 namespace {
-
-std::future<void>& configurationLoading()
-{
-    static std::future<void> loading;
-    return loading;
-}
-
-// Qt would read the configuration all over again if it asked for it before the worker is
-// done.
-void waitForConfiguration()
-{
-    if (std::future<void>& loading = configurationLoading(); loading.valid()) {
-        loading.get();
-    }
-}
 
 int pixelsForPoints(double points)
 {
@@ -67,7 +52,7 @@ void narrowToArialWidths(QFont& font)
 // The faces of `families` that are installed, in the same order.
 QStringList installed(const QStringList& families)
 {
-    waitForConfiguration();
+    WindowFontSetup::waitUntilReady();
     const QStringList all = QFontDatabase::families();
     QStringList found;
     for (const QString& family : families) {
@@ -78,9 +63,9 @@ QStringList installed(const QStringList& families)
     return found;
 }
 
-// The installed faces of `families` first: Qt asks fontconfig for a substitute of each face
+// The installed faces of `families` first: Qt asks the platform for a substitute of each face
 // that is missing before it tries the next, about a millisecond each, to arrive at the first
-// installed one all the same. Where none is installed, all of them, for fontconfig's choice.
+// installed one all the same. Where none is installed, all of them, for the platform's choice.
 QFont boldFont(const QStringList& families, const QStringList& installedFaces, double points)
 {
     QFont font;
@@ -105,29 +90,6 @@ QFont arialBold(double points)
 } // namespace
 
 namespace WindowFonts {
-
-// FcConfigSetCurrent() takes a reference of its own from fontconfig 2.13 on.
-static_assert(FC_VERSION >= 21300, "fontconfig 2.13 or later");
-
-void loadConfiguration()
-{
-    FcConfig* config = FcConfigCreate();
-    const bool loaded = config != nullptr && FcConfigParseAndLoad(config, nullptr, FcTrue) &&
-                        FcConfigBuildFonts(config) && FcConfigSetCurrent(config);
-    if (config != nullptr) {
-        FcConfigDestroy(config);
-    }
-    if (!loaded) {
-        FcInit();
-    }
-}
-
-void startLoading()
-{
-    if (std::future<void>& loading = configurationLoading(); !loading.valid()) {
-        loading = std::async(std::launch::async, loadConfiguration);
-    }
-}
 
 QFont printFont()
 {

@@ -94,6 +94,14 @@ Released under the %5 licence.</source>
 Ауторска права %4
 Објављено под лиценцом %5.</translation>
     </message>
+    <message>
+        <source>Uses Qt %1 from Debian, under the GNU LGPL version 3.</source>
+        <translation>Користи Qt %1 из Дебијана, под лиценцом GNU LGPL верзије 3.</translation>
+    </message>
+    <message>
+        <source>Uses Qt %1 under the GNU LGPL version 3, built into the program from Debian&apos;s qt6-base source package with the configure options in %2&apos;s source (tools/windows/qt-configure-options). The source of %2 is public, so the program can be relinked with another Qt. The licences are in the program&apos;s folder.</source>
+        <translation>Користи Qt %1 под лиценцом GNU LGPL верзије 3, уграђен у програм из Дебијановог изворног пакета qt6-base са опцијама конфигурисања из изворног кода програма %2 (tools/windows/qt-configure-options). Изворни код програма %2 је јаван, па се програм може повезати са другим Qt-ом. Лиценце су у фасцикли програма.</translation>
+    </message>
 </context>
 <context>
     <name>SheetDialogs</name>

@@ -94,6 +94,14 @@ Bira brojeve za loto: sedam od 1 do 39.
 Autorska prava %4
 Objavljeno pod licencom %5.</translation>
     </message>
+    <message>
+        <source>Uses Qt %1 from Debian, under the GNU LGPL version 3.</source>
+        <translation>Koristi Qt %1 iz Debijana, pod licencom GNU LGPL verzije 3.</translation>
+    </message>
+    <message>
+        <source>Uses Qt %1 under the GNU LGPL version 3, built into the program from Debian&apos;s qt6-base source package with the configure options in %2&apos;s source (tools/windows/qt-configure-options). The source of %2 is public, so the program can be relinked with another Qt. The licences are in the program&apos;s folder.</source>
+        <translation>Koristi Qt %1 pod licencom GNU LGPL verzije 3, ugrađen u program iz Debijanovog izvornog paketa qt6-base sa opcijama konfigurisanja iz izvornog koda programa %2 (tools/windows/qt-configure-options). Izvorni kod programa %2 je javan, pa se program može povezati sa drugim Qt-om. Licence su u fascikli programa.</translation>
+    </message>
 </context>
 <context>
     <name>SheetDialogs</name>

@@ -2,6 +2,7 @@
 #include "SoundObject.h"
 #include "WindowFixture.h"
 #include "drawCommands.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingTarget.h"
 
 #include <QClipboard>
@@ -12,11 +13,10 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -189,14 +189,21 @@ protected:
 
 TEST_F(SaveAsPdfTest, ThePageHoldsTheHeaderThenThePrintedLinesInOrder)
 {
+    // Wine runs no Linux program: under Wine the pages are saved here and read back by
+    // tests/windows/check-windows.
+    const QString reader = QStandardPaths::findExecutable("pdftotext");
     for (const char* shown : {"numbers", "instructions"}) {
         SCOPED_TRACE(shown);
         shown == std::string("numbers") ? click("Command1")
                                         : QTest::keyClick(button("Command1"), Qt::Key_Backtab);
         const QString path = folder.filePath(QString(shown) + ".pdf");
         EXPECT_EQ(saveAs(path), "");
+        if (reader.isEmpty()) {
+            EXPECT_GT(QFileInfo(path).size(), 1000);
+            continue;
+        }
         QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", path, "-"});
+        pdftotext.start(reader, {"-layout", path, "-"});
         ASSERT_TRUE(pdftotext.waitForFinished()) << "pdftotext, from poppler-utils, is needed";
         // pdftotext lays the page out with blanks of its own; the words and their order count.
         const QString page = QString(pdftotext.readAllStandardOutput()).simplified();
@@ -212,25 +219,34 @@ TEST_F(SaveAsPdfTest, ThePageHoldsTheHeaderThenThePrintedLinesInOrder)
             page.endsWith(" SAMO ZA ZABAVU " + form.findChild<PrintArea*>()->text().simplified()))
             << page.toStdString();
     }
+    if (reader.isEmpty()) {
+        GTEST_SKIP() << "the pages were saved, but there is no pdftotext here to read them";
+    }
 }
 
 TEST_F(SaveAsPdfTest, AnUnwritablePathGivesAMessageAndLeavesNoFile)
 {
     click("Command1");
     const QString inMissingFolder = folder.filePath("not-there/krimvel.pdf");
-    EXPECT_TRUE(saveAs(inMissingFolder).contains(inMissingFolder));
+    // Named as the system names files, with backslashes on Windows.
+    EXPECT_TRUE(saveAs(inMissingFolder).contains(QDir::toNativeSeparators(inMissingFolder)));
     EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
+}
 
-    // A disk that fills up part of the way through the file: writes past 4 KiB fail.
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit full{4096, limit.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &full);
-    const QString message = saveAs(folder.filePath("krimvel.pdf"));
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(message.contains(folder.filePath("krimvel.pdf"))) << message.toStdString();
+TEST_F(SaveAsPdfTest, ADiskThatFillsUpGivesAMessageAndLeavesNoFile)
+{
+    if (!FileSizeLimit::available()) {
+        GTEST_SKIP() << "no file-size limit to fill the disk with here";
+    }
+    click("Command1");
+    QString message;
+    {
+        // Part of the way through the file: writes past 4 KiB fail.
+        const FileSizeLimit full(4096);
+        message = saveAs(folder.filePath("krimvel.pdf"));
+    }
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(folder.filePath("krimvel.pdf"))))
+        << message.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
@@ -247,7 +263,8 @@ TEST_F(CopyTest, AboutTellsNameVersionCommentAndLicence)
     watcher.start(10);
     EXPECT_TRUE(chooseFromContextMenu(&form, "About KRIMVEL"));
     watcher.stop();
-    for (const char* part : {"About KRIMVEL", "KRIMVEL 1.00", "SAMO ZA ZABAVU", "MIT"}) {
+    for (const char* part :
+         {"About KRIMVEL", "KRIMVEL 1.00", "SAMO ZA ZABAVU", "MIT", "Qt 6", "LGPL version 3"}) {
         EXPECT_TRUE(shown.contains(part)) << part << " not in " << shown.toStdString();
     }
 }

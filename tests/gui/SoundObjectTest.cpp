@@ -2,12 +2,28 @@
 
 #include "WindowFixture.h"
 
-#include <QFile>
 #include <QSignalSpy>
+#include <QStringList>
 #include <QWindow>
 #include <string>
+#include <string_view>
 
 namespace {
+
+// What the loudspeaker said in its logging category, where it reports why it is silent.
+QStringList& soundMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+void keepSoundMessages(QtMsgType /*type*/, const QMessageLogContext& context,
+                       const QString& message)
+{
+    if (context.category != nullptr && std::string_view(context.category) == "krimvel.sound") {
+        soundMessages() << message;
+    }
+}
 
 class SoundObjectTest : public WindowFixture
 {
@@ -104,6 +120,7 @@ TEST_F(SoundObjectTest, SwitchingToAnotherWindowAndBackDoesNotShowThemAgain)
 TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
 {
     QSignalSpy activations(loudspeaker(), &SoundObject::activated);
+    const QtMessageHandler previous = qInstallMessageHandler(keepSoundMessages);
     QTest::mouseClick(loudspeaker(), Qt::LeftButton);
     EXPECT_EQ(activations.count(), 0);
     QTest::mouseDClick(loudspeaker(), Qt::LeftButton);
@@ -112,9 +129,11 @@ TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
     QTest::keyClick(loudspeaker(), Qt::Key_Space);
     QTest::keyClick(loudspeaker(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(activations.count(), 4);
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(maps.readAll().contains("libkrimvel_sound")) << "the sound module is found";
+    qInstallMessageHandler(previous);
+    for (const QString& message : soundMessages()) {
+        EXPECT_FALSE(message.startsWith("cannot load")) << "the playback is found: "
+                                                        << message.toStdString();
+    }
     // With no sound server here the window carries on as before.
     click("Command3");
     EXPECT_EQ(form.printSurface().runs().size(), 7u);

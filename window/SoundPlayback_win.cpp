@@ -1,0 +1,60 @@
+#include "SoundPlayback.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QObject>
+// windows.h first: mmsystem.h builds on its types.
+#include <mmsystem.h>
+#include <windows.h>
+
+namespace {
+
+Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
+
+// Windows plays the embedded WAVE file itself, straight from memory: no audio library, no
+// module to load.
+class SystemSound : public QObject, public LoudspeakerPlayer
+{
+public:
+    explicit SystemSound(QObject* parent) : QObject(parent)
+    {
+        QFile file(QStringLiteral(":/sound/loudspeaker.wav"));
+        if (file.open(QIODevice::ReadOnly)) {
+            wave_ = file.readAll();
+        }
+    }
+
+    // PlaySound reads the memory for as long as it plays: stop it before the memory goes.
+    ~SystemSound() override { PlaySoundW(nullptr, nullptr, 0); }
+
+    void play() override
+    {
+        if (wave_.isEmpty()) {
+            qCWarning(soundLog).noquote()
+                << QCoreApplication::translate("Terminal", "cannot read the loudspeaker's sound "
+                                                           "%1; the loudspeaker stays silent")
+                       .arg(QStringLiteral(":/sound/loudspeaker.wav"));
+            return;
+        }
+        // A new call stops the sound that is playing: the sound starts from its beginning.
+        // Without a device, or with a sound Windows cannot play, it fails at once.
+        if (waveOutGetNumDevs() == 0 ||
+            !PlaySoundW(reinterpret_cast<LPCWSTR>(wave_.constData()), nullptr,
+                        SND_MEMORY | SND_ASYNC | SND_NODEFAULT)) {
+            qCWarning(soundLog).noquote() << QCoreApplication::translate(
+                "Terminal", "no audio output available; the loudspeaker stays silent");
+        }
+    }
+
+private:
+    QByteArray wave_;
+};
+
+} // namespace
+
+LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent)
+{
+    return new SystemSound(parent);
+}
