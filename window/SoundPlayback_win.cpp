@@ -6,8 +6,10 @@
 #include <QLoggingCategory>
 #include <QObject>
 // windows.h first: mmsystem.h builds on its types.
-#include <mmsystem.h>
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 namespace {
 
