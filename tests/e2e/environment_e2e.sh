@@ -42,6 +42,7 @@ check "unknown option" 2 "unknown option '--verbose'" "$binary" --verbose
 check "unknown option after Qt's" 2 "unknown option '--verbose'" "$binary" -style Fusion --verbose
 check "argument after --version" 2 "unexpected argument 'extra'" "$binary" --version extra
 check "option after --help" 2 "unknown option '-x'" "$binary" --help -x
+check "both options at once" 2 "unknown option '--help'" "$binary" --version --help
 [[ $("$binary" -session 1234_5 -reverse --version) == "KRIMVEL 1.00" ]] ||
   fail "--version after Qt's options"
 
