@@ -1,7 +1,9 @@
 // Writes a picture in the form the window reads fastest, at build time: whole, its top-left
-// corner, or drawn at a size (for the SVG face of the loudspeaker, drawn as QSvgRenderer draws
-// it, antialiased):
+// corner, or drawn at a size (for the SVG face of the loudspeaker, drawn by Qt SVG's
+// QSvgRenderer, antialiased):
 //   convert_picture PICTURE OUTPUT [corner|size WIDTH HEIGHT]
+// An SVG is drawn with the Qt SVG library itself, not read through Qt's SVG image plugin,
+// which Debian 13 packages apart (qt6-svg-plugins) from what the build depends on.
 // An OUTPUT ending in .png is a PNG, which the window reads with Qt's own decoder, naming the
 // format, so that start-up loads no image plugin and no SVG renderer: the ICO plugin costs more
 // than a millisecond, a progressive JPEG keeps the whole picture's coefficients in memory while
@@ -14,6 +16,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -38,6 +42,22 @@ bool writePixels(const QImage& picture, const QString& path)
     return written && file.flush();
 }
 
+// The face drawn at SIZE (its own size when SIZE is not valid) on a transparent ground, as the
+// SVG image plugin draws it.
+QImage drawSvg(const QString& path, QSize size)
+{
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) {
+        return {};
+    }
+    QImage picture(size.isValid() ? size : renderer.defaultSize(),
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    return picture;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -47,23 +67,35 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: convert_picture PICTURE OUTPUT [corner|size WIDTH HEIGHT]\n");
         return 2;
     }
-    QImageReader reader(QString::fromLocal8Bit(argv[1]));
-    if (argc == 6) {
-        const QRect wanted(0, 0, std::atoi(argv[4]), std::atoi(argv[5]));
-        if (how == "size") {
-            reader.setScaledSize(wanted.size());
-        } else if (QRect({}, reader.size()).contains(wanted)) {
-            reader.setClipRect(wanted);
-        } else {
-            std::fprintf(stderr, "convert_picture: %s is smaller than %dx%d\n", argv[1],
-                         wanted.width(), wanted.height());
-            return 1;
+    const QString input = QString::fromLocal8Bit(argv[1]);
+    QImage picture;
+    QString error = QStringLiteral("Qt SVG cannot draw it");
+    if (input.endsWith(QLatin1String(".svg"))) {
+        if (how == "corner") {
+            std::fprintf(stderr, "convert_picture: an SVG is drawn at a size, not cut\n");
+            return 2;
         }
+        picture = drawSvg(input, how == "size" ? QSize(std::atoi(argv[4]), std::atoi(argv[5]))
+                                               : QSize());
+    } else {
+        QImageReader reader(input);
+        if (argc == 6) {
+            const QRect wanted(0, 0, std::atoi(argv[4]), std::atoi(argv[5]));
+            if (how == "size") {
+                reader.setScaledSize(wanted.size());
+            } else if (QRect({}, reader.size()).contains(wanted)) {
+                reader.setClipRect(wanted);
+            } else {
+                std::fprintf(stderr, "convert_picture: %s is smaller than %dx%d\n", argv[1],
+                             wanted.width(), wanted.height());
+                return 1;
+            }
+        }
+        picture = reader.read();
+        error = reader.errorString();
     }
-    const QImage picture = reader.read();
     if (picture.isNull()) {
-        std::fprintf(stderr, "convert_picture: %s: %s\n", argv[1],
-                     qPrintable(reader.errorString()));
+        std::fprintf(stderr, "convert_picture: %s: %s\n", argv[1], qPrintable(error));
         return 1;
     }
     const QString output = QString::fromLocal8Bit(argv[2]);

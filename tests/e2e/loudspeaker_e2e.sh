@@ -73,7 +73,10 @@ if [[ $mode != instructions ]]; then
   xdotool mousemove --window "$window" 528 24 click --repeat 2 --delay 80 1
   playing=""
   for _ in $(seq 50); do
-    playing=$(pactl list sink-inputs 2>/dev/null | grep -c "QtPulseAudio:$program_pid" || true)
+    # Known by the process id that PulseAudio's client library records, not by the stream's
+    # name, which Qt chooses (QtPulseAudio:PID in 6.4, QtmPulseStream-PID-N in 6.8).
+    playing=$(pactl list sink-inputs 2>/dev/null |
+      grep -c "application.process.id = \"$program_pid\"" || true)
     [[ $playing -gt 0 ]] && break
     sleep 0.1
   done

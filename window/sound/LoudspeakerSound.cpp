@@ -24,8 +24,17 @@ LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
 
 LoudspeakerSound::~LoudspeakerSound()
 {
+    dropSink();
+}
+
+// Deleting a sink closes its stream without waiting for it to drain. Stopping it waits, and on
+// Qt 6.8 a stream that the sound server cut off gives nothing to wait on: PulseAudio then aborts
+// the program ("Assertion 'o' failed ... pa_operation_get_state()").
+void LoudspeakerSound::dropSink()
+{
     if (sink_ != nullptr) {
-        sink_->stop();
+        sink_->disconnect(this);
+        delete std::exchange(sink_, nullptr);
     }
 }
 
@@ -62,11 +71,10 @@ void LoudspeakerSound::play()
                                         "no audio output available; the loudspeaker stays silent"));
         return;
     }
-    if (sink_ == nullptr) {
-        sink_ = new QAudioSink(output, format_, this);
-        connect(sink_, &QAudioSink::stateChanged, this, &LoudspeakerSound::reportFailure);
-    }
-    sink_->stop();
+    // A new sink for every play: the last one's stream may have been cut off meanwhile.
+    dropSink();
+    sink_ = new QAudioSink(output, format_, this);
+    connect(sink_, &QAudioSink::stateChanged, this, &LoudspeakerSound::reportFailure);
     stream_.close();
     stream_.open(QIODevice::ReadOnly);
     sink_->start(&stream_);

@@ -26,6 +26,7 @@ public:
 
 private:
     bool load();
+    void dropSink();
     void reportFailure();
     // Says a failure once, however often the loudspeaker is pressed, in the "krimvel.sound"
     // logging category.
