@@ -4,6 +4,7 @@
 #include "SoundObject.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -179,6 +180,10 @@ QAccessibleInterface* windowControls(const QString& className, QObject* object)
 }
 
 } // namespace
+
+// Before any widget exists: Qt keeps the first interface it makes for an object, and Qt 6.8
+// makes the window's as soon as its title is set, a plain one unless the factory is there.
+Q_COREAPP_STARTUP_FUNCTION(installWindowAccessibility)
 
 void installWindowAccessibility()
 {

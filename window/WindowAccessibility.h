@@ -2,5 +2,6 @@
 
 // Teaches Qt's accessibility how to present the window's own kinds of control: the window as a
 // frame, the printed area as static text with a Text interface over the printed lines, and
-// the loudspeaker as a button that can be pressed. Safe to call more than once.
+// the loudspeaker as a button that can be pressed. Runs by itself as the application starts;
+// safe to call again.
 void installWindowAccessibility();

@@ -46,6 +46,7 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndADescription)
         EXPECT_EQ(control->text(QAccessible::Description), row.description);
         EXPECT_EQ(control->parent()->object(), &form) << "reachable from the window";
     }
+    EXPECT_EQ(accessible(&form)->role(), QAccessible::Window);
 }
 
 TEST_F(AccessibilityTest, ThePrintedAreaReadsExactlyThePrintedLinesAfterEachCommand)
