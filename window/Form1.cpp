@@ -90,7 +90,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Made first, so it lies below every control.
     printArea_->setObjectName(QStringLiteral("PrintArea"));
-    printArea_->setAccessibleDescription(tr("Drawn numbers"));
+    printArea_->setAccessibleName(tr("Drawn numbers"));
     resize(sizeHint());
     createControls();
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+// Has screen readers say `lines` as soon as they appear on `area`, each line on its own and in
+// order, without the user moving there: a sighted user sees them the moment they are printed.
+// Screen readers queue what they are told this way, and any key interrupts it as usual.
+void announceLines(QWidget* area, const QStringList& lines);
+
+// Qt before 6.8 cannot send an announcement: there each line is announced as a notification
+// that shows inside the area. It has no size, so nobody sees it and a review of the screen
+// passes it by; it stays until the next lines replace it, for a screen reader that reads it late.
+class LineNotice : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LineNotice(const QString& line, QWidget* area);
+};
