@@ -56,9 +56,7 @@ void PrintArea::showChange(const QString& before)
 void PrintArea::announce()
 {
     announcementDue_ = false;
-    const QStringList lines = spokenLines(surface_);
-    announceLines(this, lines);
-    emit linesAnnounced(lines);
+    announceLines(this, spokenLines(surface_));
 }
 
 QString PrintArea::text() const

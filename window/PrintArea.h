@@ -40,10 +40,6 @@ public:
     // printed the clipboard keeps what it had.
     void copy() const;
 
-signals:
-    // What screen readers were told to say, also where none listens.
-    void linesAnnounced(const QStringList& lines);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

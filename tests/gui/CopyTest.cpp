@@ -1,6 +1,5 @@
 #include "PrintArea.h"
 #include "SoundObject.h"
-#include "SpokenLines.h"
 #include "WindowFixture.h"
 #include "drawCommands.h"
 #include "support/FileSizeLimit.h"
@@ -277,16 +276,13 @@ TEST_F(CopyTest, AddedWordsFollowTheLanguageAndTheCaptionsStay)
     {
         const char* translation;
         QString name;
-        QString spoken;
         QStringList menu;
     } rows[] = {
         {"sr_Latn",
          "Izvučeni brojevi",
-         "Kombinacija 1: ",
          {"Kopiraj", "Štampaj…", "Sačuvaj kao PDF…", "", "O programu KRIMVEL"}},
         {"sr_Cyrl",
          "Извучени бројеви",
-         "Комбинација 1: ",
          {"Копирај", "Штампај…", "Сачувај као PDF…", "", "О програму KRIMVEL"}},
     };
     for (const auto& row : rows) {
@@ -295,15 +291,12 @@ TEST_F(CopyTest, AddedWordsFollowTheLanguageAndTheCaptionsStay)
         ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/krimvel_") + row.translation));
         QCoreApplication::installTranslator(&translator);
         RandomSource otherSource;
-        Form1 translated(otherSource);
+        const Form1 translated(otherSource);
         EXPECT_EQ(translated.findChild<QWidget*>("PrintArea")->accessibleName(), row.name);
         EXPECT_EQ(translated.findChild<QPushButton*>("Command1")->text(), "KOMPJUTER");
         EXPECT_EQ(translated.windowTitle(), "KRIMVEL FERNOS");
         menuTexts = row.menu;
         EXPECT_FALSE(chooseFromContextMenu(&form, row.menu.first())) << "nothing printed yet";
-        translated.runCommand(
-            [&](PrintSurface& surface) { showTenCombinations(surface, otherSource); });
-        EXPECT_TRUE(spokenLines(translated.printSurface()).first().startsWith(row.spoken));
         QCoreApplication::removeTranslator(&translator);
     }
 }
