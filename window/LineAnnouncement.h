@@ -8,9 +8,10 @@
 // Screen readers queue what they are told this way, and any key interrupts it as usual.
 void announceLines(QWidget* area, const QStringList& lines);
 
-// Qt before 6.8 cannot send an announcement: there each line is announced as a notification
-// that shows inside the area. It has no size, so nobody sees it and a review of the screen
-// passes it by; it stays until the next lines replace it, for a screen reader that reads it late.
+// A notification of no size inside the area: nobody sees it, and a review of the screen passes
+// it by. Before Qt 6.8, which cannot send an announcement, each line is one that shows, and it
+// stays until the next lines replace it, for a screen reader that reads it late; from Qt 6.8
+// one that never shows sends the announcements.
 class LineNotice : public QWidget
 {
     Q_OBJECT
