@@ -80,15 +80,17 @@ Form1::Form1(RandomSource& source, QWidget* parent)
       printArea_(new PrintArea(this)), sheetDialogs_(new SheetDialogs(this, *printArea_)),
       fatalErrorHandler_([this](const QString& message) { showErrorAndQuit(this, message); })
 {
+    // Installed as the application starts already; calling it here also keeps it in a program
+    // that links the window statically.
+    installWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
     setWindowIcon(programIcon());
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    installWindowAccessibility();
     // Made first, so it lies below every control.
     printArea_->setObjectName(QStringLiteral("PrintArea"));
-    printArea_->setAccessibleDescription(tr("Drawn numbers"));
+    printArea_->setAccessibleName(tr("Drawn numbers"));
     resize(sizeHint());
     createControls();
 

@@ -1,5 +1,7 @@
 #include "PrintArea.h"
 
+#include "LineAnnouncement.h"
+#include "SpokenLines.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 
@@ -38,18 +40,82 @@ void PrintArea::print(const Command& command)
 void PrintArea::showChange(const QString& before)
 {
     update();
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    // What the Text interface offers changed too: screen readers that follow the text hear
-    // the new lines from this.
+    // For whoever keeps a copy of the text; screen readers do not speak a change to text that
+    // has no focus, so the lines are announced as well.
     QAccessibleTextUpdateEvent replaced(this, 0, before, text());
     QAccessible::updateAccessibility(&replaced);
-    emit changeAnnounced();
+    // Once the event that printed them is over: when the focus arriving at the loudspeaker
+    // prints the instructions, a screen reader says where the focus went before what appeared.
+    // Lines printed over before then are not announced at all.
+    if (!announcementDue_) {
+        announcementDue_ = true;
+        QMetaObject::invokeMethod(this, &PrintArea::announce, Qt::QueuedConnection);
+    }
+}
+
+void PrintArea::announce()
+{
+    announcementDue_ = false;
+    announceLines(this, spokenLines(surface_));
 }
 
 QString PrintArea::text() const
 {
     return QString::fromStdString(printedLines(surface_));
+}
+
+QRect PrintArea::characterRect(int offset) const
+{
+    const auto lines = runsByLine(surface_);
+    if (lines.empty() || offset < 0) {
+        return {};
+    }
+    const auto inPixels = [](double x, double y, double width, double height) {
+        return QRectF(Twips::toPixels(x), Twips::toPixels(y), Twips::toPixels(width),
+                      Twips::toPixels(height))
+            .toRect();
+    };
+    const double height = measure_.lineHeight();
+    // Walks text() as printedLines() makes it: the printed lines from the first, each but the
+    // last ended by a line end.
+    int lineStart = 0;
+    for (int line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
+        const double top = (line - 1) * height;
+        double end = 0;
+        if (const auto found = lines.find(line); found != lines.end()) {
+            for (const PrintedRun* run : found->second) {
+                const QString text = QString::fromStdString(run->text);
+                if (offset < lineStart + text.size()) {
+                    const int inRun = offset - lineStart;
+                    const double left = run->x + measure_.textWidth(text.left(inRun).toStdString());
+                    const double right =
+                        run->x + measure_.textWidth(text.left(inRun + 1).toStdString());
+                    return inPixels(left, top, right - left, height);
+                }
+                lineStart += int(text.size());
+                end = run->x + run->width;
+            }
+        }
+        if (line == lines.rbegin()->first) {
+            break;
+        }
+        if (offset == lineStart) {
+            return inPixels(end, top, 0, height);
+        }
+        ++lineStart;
+    }
+    return {};
+}
+
+int PrintArea::offsetAt(const QPoint& point) const
+{
+    const int size = int(text().size());
+    for (int offset = 0; offset < size; ++offset) {
+        if (characterRect(offset).contains(point)) {
+            return offset;
+        }
+    }
+    return -1;
 }
 
 void PrintArea::copy() const

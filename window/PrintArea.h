@@ -9,8 +9,8 @@
 
 // The part of the window that the numbers and the instructions are printed on. It owns the
 // print surface and paints its text in yellow over the window's picture; assistive technology
-// reads it as a static text whose name and text are exactly the printed lines, and Copy
-// copies those.
+// reads exactly the printed lines through its text, character by character where each one
+// stands, hears them announced when they are printed, and Copy copies them.
 // It covers the whole client area below the controls and lets every mouse event through to
 // the window.
 class PrintArea : public QWidget
@@ -30,21 +30,25 @@ public:
     bool isEmpty() const { return surface_.runs().empty(); }
     QString text() const;
 
+    // Where the character at `offset` of text() is painted, in the area's coordinates; a line
+    // end stands just after its line, with no width. Empty outside the text.
+    QRect characterRect(int offset) const;
+    // The offset in text() of the character painted at `point`, or -1.
+    int offsetAt(const QPoint& point) const;
+
     // Puts the printed lines on the clipboard, a printed line to a text line. With nothing
     // printed the clipboard keeps what it had.
     void copy() const;
-
-signals:
-    // Sent with each announcement, also where no screen reader listens.
-    void changeAnnounced();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void showChange(const QString& before);
+    void announce();
 
     QFont font_;
     WindowFontMeasure measure_;
     PrintSurface surface_;
+    bool announcementDue_ = false;
 };

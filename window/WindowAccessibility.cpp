@@ -1,9 +1,11 @@
 #include "WindowAccessibility.h"
 
+#include "LineAnnouncement.h"
 #include "PrintArea.h"
 #include "SoundObject.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -18,16 +20,17 @@ std::pair<int, int> spanAt(const QString& text, int offset, QAccessible::TextBou
     case QAccessible::CharBoundary:
         return {offset, offset + 1};
     case QAccessible::WordBoundary: {
-        const auto blank = [&](int i) { return text.at(i).isSpace(); };
-        const auto sameWord = [&](int i) {
-            return blank(i) == blank(offset) && text.at(i) != QLatin1Char('\n');
+        // One kind of character throughout: a number or a word, the blanks between two, or
+        // the line end between two lines.
+        const auto kind = [&](int i) {
+            return text.at(i) == QLatin1Char('\n') ? 2 : text.at(i).isSpace() ? 1 : 0;
         };
         int start = offset;
         int end = offset + 1;
-        while (start > 0 && sameWord(start - 1)) {
+        while (start > 0 && kind(start - 1) == kind(offset)) {
             --start;
         }
-        while (end < size && sameWord(end)) {
+        while (end < size && kind(end) == kind(offset)) {
             ++end;
         }
         return {start, end};
@@ -44,13 +47,15 @@ std::pair<int, int> spanAt(const QString& text, int offset, QAccessible::TextBou
     }
 }
 
-// The printed lines as static text that a screen reader can also walk through by character,
-// word and line: the Text interface over exactly the lines the window shows. Nothing in it
-// can be selected or edited; the caret stays at the start.
+// The printed lines as a status bar: the area that reports what the last command did, whose
+// announced lines screen readers speak without a word of their own. Its Text interface holds
+// exactly the lines the window shows, to walk through by character, word and line, each
+// character where it is painted, as a review of the screen does. Nothing in it can be selected
+// or edited; the caret stays at the start.
 class PrintAreaAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit PrintAreaAccessible(PrintArea* area) : QAccessibleWidget(area, QAccessible::StaticText)
+    explicit PrintAreaAccessible(PrintArea* area) : QAccessibleWidget(area, QAccessible::StatusBar)
     {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -59,14 +64,6 @@ public:
             return static_cast<QAccessibleTextInterface*>(this);
         }
         return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name || kind == QAccessible::Value) {
-            return printed();
-        }
-        return QAccessibleWidget::text(kind);
     }
 
     QString text(int startOffset, int endOffset) const override
@@ -109,8 +106,15 @@ public:
     void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int /*position*/) override {}
-    QRect characterRect(int /*offset*/) const override { return {}; }
-    int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+    QRect characterRect(int offset) const override
+    {
+        const QRect local = area()->characterRect(offset);
+        return local.isNull() ? local : local.translated(area()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return area()->offsetAt(area()->mapFromGlobal(point));
+    }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override
     {
@@ -119,7 +123,8 @@ public:
     }
 
 private:
-    QString printed() const { return static_cast<PrintArea*>(widget())->text(); }
+    PrintArea* area() const { return static_cast<PrintArea*>(widget()); }
+    QString printed() const { return area()->text(); }
 
     static QString textOf(const QString& lines, int offset, QAccessible::TextBoundaryType unit,
                           int* startOffset, int* endOffset)
@@ -175,10 +180,17 @@ QAccessibleInterface* windowControls(const QString& className, QObject* object)
     if (className == QLatin1String("SoundObject")) {
         return new SoundObjectAccessible(static_cast<SoundObject*>(object));
     }
+    if (className == QLatin1String("LineNotice")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    }
     return nullptr;
 }
 
 } // namespace
+
+// Before any widget exists: Qt keeps the first interface it makes for an object, and Qt 6.8
+// makes the window's as soon as its title is set, a plain one unless the factory is there.
+Q_COREAPP_STARTUP_FUNCTION(installWindowAccessibility)
 
 void installWindowAccessibility()
 {

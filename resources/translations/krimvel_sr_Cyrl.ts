@@ -143,6 +143,13 @@ Nothing was printed.</source>
     </message>
 </context>
 <context>
+    <name>SpokenLines</name>
+    <message>
+        <source>Combination %1: %2</source>
+        <translation>Комбинација %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Terminal</name>
     <message>
         <source>no audio output available; the loudspeaker stays silent</source>
