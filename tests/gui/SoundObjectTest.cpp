@@ -2,6 +2,7 @@
 
 #include "WindowFixture.h"
 
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QWindow>
@@ -137,6 +138,28 @@ TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
     // With no sound server here the window carries on as before.
     click("Command3");
     EXPECT_EQ(form.printSurface().runs().size(), 7u);
+}
+
+// The audio stack's own lines (Qt 6.8's FFmpeg backend names itself and its decoders) stay out
+// of the terminal, unless the user asks Qt for its messages.
+TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows plays the sound itself, without Qt Multimedia";
+#endif
+    const QLoggingCategory backend("qt.multimedia.ffmpeg");
+    for (const bool asked : {true, false}) {
+        QLoggingCategory::setFilterRules({});
+        if (asked) {
+            qputenv("QT_LOGGING_RULES", "krimvel.*=true");
+        } else {
+            qunsetenv("QT_LOGGING_RULES");
+        }
+        SoundObject loudspeaker(nullptr);
+        QTest::keyClick(&loudspeaker, Qt::Key_Space);
+        EXPECT_EQ(backend.isInfoEnabled(), asked) << (asked ? "asked" : "not asked");
+    }
+    QLoggingCategory::setFilterRules({});
 }
 
 } // namespace

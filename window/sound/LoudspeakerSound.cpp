@@ -16,11 +16,25 @@ namespace {
 // shows of it.
 Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
 
+bool userAsksForQtMessages()
+{
+    return !qEnvironmentVariableIsEmpty("QT_LOGGING_RULES") ||
+           !qEnvironmentVariableIsEmpty("QT_LOGGING_CONF");
+}
+
 } // namespace
 
 LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
     : QObject(parent), soundPath_(std::move(soundPath))
-{}
+{
+    // The audio backends talk about themselves as they start: Qt 6.8's FFmpeg backend names its
+    // FFmpeg and the hardware decoders it found, in three lines, before any sound. Useful to
+    // whoever looks into Qt, noise to whoever presses the loudspeaker: kept out of the
+    // terminal unless the user asks Qt for its messages.
+    if (!userAsksForQtMessages()) {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
+    }
+}
 
 LoudspeakerSound::~LoudspeakerSound()
 {
