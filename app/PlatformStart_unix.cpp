@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
+#include <clocale>
 #include <cstring>
 
 namespace {
@@ -47,12 +48,24 @@ void adoptServerScale(const XDisplayProbe& display)
     }
 }
 
+// Where the user's locale is not generated, the C library stays in the "C" locale, whose
+// characters are ASCII, and Qt 6.8 says so in four lines before switching to UTF-8 itself. Taking
+// UTF-8 for the characters first keeps that quiet; the language of the messages is read from the
+// environment all the same.
+void keepCharactersUtf8()
+{
+    if (std::setlocale(LC_ALL, "") == nullptr) {
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
+}
+
 } // namespace
 
 namespace PlatformStart {
 
 void beforeApplication(int argc, char* argv[])
 {
+    keepCharactersUtf8();
     preferDesktopPlatform(argc, argv);
     if (expectsX11(argc, argv)) {
         xDisplay() = probeXDisplay();

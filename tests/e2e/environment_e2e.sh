@@ -46,7 +46,9 @@ check "both options at once" 2 "unknown option '--help'" "$binary" --version --h
 [[ $("$binary" -session 1234_5 -reverse --version) == "KRIMVEL 1.00" ]] ||
   fail "--version after Qt's options"
 
-# LC_ALL overrides LC_MESSAGES, which overrides LANG; LANGUAGE overrides all but C.
+# LC_ALL overrides LC_MESSAGES, which overrides LANG; LANGUAGE overrides all but C. A locale
+# that the machine has not generated (sr_ZZ never is) still gives the one line, in its language.
+check "locale not generated" 2 "непозната опција '--verbose'" env LC_ALL=sr_ZZ.UTF-8 "$binary" --verbose
 check "in Serbian, Latin script" 2 "nepoznata opcija '--verbose'" \
   env LANGUAGE=sr@latin "$binary" --verbose
 check "in Serbian, Cyrillic script" 2 "непозната опција '--verbose'" \
