@@ -27,6 +27,16 @@ bool userAsksForQtMessages()
 LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
     : QObject(parent), soundPath_(std::move(soundPath))
 {
+    // The loudspeaker plays samples and never decodes nor encodes video, yet Qt 6.8's FFmpeg
+    // backend tries every kind of video hardware as it starts, and libvdpau, finding no
+    // driver, says so on stderr itself. Qt's own variables name the kinds to try: none, where
+    // the user named none.
+    for (const char* variable :
+         {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"}) {
+        if (!qEnvironmentVariableIsSet(variable)) {
+            qputenv(variable, "");
+        }
+    }
     // The audio backends talk about themselves as they start: Qt 6.8's FFmpeg backend names its
     // FFmpeg and the hardware decoders it found, in three lines, before any sound. Useful to
     // whoever looks into Qt, noise to whoever presses the loudspeaker: kept out of the
