@@ -7,7 +7,6 @@
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
 #include "WindowFonts.h"
-#include "WindowFrame.h"
 
 #include <QApplication>
 
@@ -39,6 +38,6 @@ int main(int argc, char* argv[])
     // The one generator of the process, in its fixed starting state.
     RandomSource randomSource;
     Form1 form1(randomSource);
-    form1.showCentred(frameBeforeShow(form1));
+    form1.showCentred();
     return QApplication::exec();
 }

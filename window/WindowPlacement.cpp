@@ -1,0 +1,46 @@
+#include "WindowPlacement.h"
+
+#include "Form1.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
+
+namespace {
+
+// Centres the window once more, frame included, at the first move or expose that finds it
+// framed: an X11 window manager sets the frame's extents as it maps the window, and Qt reads
+// them again after each. A frame of nothing (a borderless window) changes nothing. Stays a
+// few seconds at most: later changes of the frame (maximised, undecorated) are the person's
+// doing and keep the window where it is.
+class FrameWatcher : public QObject
+{
+public:
+    explicit FrameWatcher(Form1& window) : QObject(&window), window_(window)
+    {
+        window.windowHandle()->installEventFilter(this);
+        QTimer::singleShot(std::chrono::seconds(5), this, &QObject::deleteLater);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Expose) {
+            if (const QMargins frame = window_.windowHandle()->frameMargins(); !frame.isNull()) {
+                window_.placeCentred(frame);
+                deleteLater();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Form1& window_;
+};
+
+} // namespace
+
+void centreOnceFramed(Form1& window)
+{
+    new FrameWatcher(window);
+}
