@@ -27,8 +27,7 @@ public:
 private:
     bool load();
     void reportFailure();
-    // Says a failure once, however often the loudspeaker is pressed, in the "krimvel.sound"
-    // logging category.
+    // Says a failure once, however often the loudspeaker is pressed, in soundLog().
     void say(const QString& message);
 
     QAudioFormat format_;
