@@ -5,6 +5,10 @@ started_pids=()
 cleanup() {
   for pid in "${started_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  # A daemon (PulseAudio) is no child to wait for, and may still write its files while it ends.
+  for pid in "${started_pids[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   [[ -n ${workdir:-} ]] && rm -rf "$workdir"
 }
 trap cleanup EXIT
