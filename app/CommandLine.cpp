@@ -20,11 +20,6 @@ const char* const unknownOption =
 const char* const unexpectedArgument = QT_TRANSLATE_NOOP(
     "Terminal", "unexpected argument '%1'; krimvel takes at most one option, --version or --help");
 
-bool isOwnOption(const QString& argument)
-{
-    return argument == QLatin1String("--version") || argument == QLatin1String("--help");
-}
-
 CommandLine::Reply refusal(const QString& argument)
 {
     const char* message =
@@ -43,7 +38,8 @@ std::optional<Reply> reply(const QStringList& arguments)
         return std::nullopt;
     }
     // One option at most, and nothing after it.
-    if (!isOwnOption(arguments.at(1))) {
+    if (arguments.at(1) != QLatin1String("--version") &&
+        arguments.at(1) != QLatin1String("--help")) {
         return refusal(arguments.at(1));
     }
     if (arguments.size() > 2) {

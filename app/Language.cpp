@@ -7,11 +7,7 @@
 
 namespace {
 
-QTranslator& translator()
-{
-    static QTranslator instance;
-    return instance;
-}
+QTranslator translator;
 
 // Where the C library looks for the messages' locale: "sr_RS@latin" is Serbian in Latin
 // script. Nothing on Windows, which names the script itself ("sr-Latn-RS").
@@ -53,20 +49,18 @@ void load()
         translationFor(QLocale::system().uiLanguages().value(0), latinModifier());
     // Embedded, so a missing file can never leave the program half translated.
     if (!translation.isEmpty()) {
-        (void)translator().load(QStringLiteral(":/i18n/krimvel_") + translation);
+        (void)translator.load(QStringLiteral(":/i18n/krimvel_") + translation);
     }
 }
 
 void install()
 {
-    if (!translator().isEmpty()) {
-        QCoreApplication::installTranslator(&translator());
-    }
+    QCoreApplication::installTranslator(&translator);
 }
 
 QString terminal(const char* text)
 {
-    const QString translated = translator().translate("Terminal", text);
+    const QString translated = translator.translate("Terminal", text);
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 

@@ -6,9 +6,9 @@
 // Serbian in Latin or in Cyrillic script, or English for every other locale.
 namespace Language {
 
-// The translation for the user's first language as Qt names it ("sr-Latn-RS", "sr-RS", and
-// "sr-latin" from glibc's "sr@latin"): "sr_Latn", "sr_Cyrl", or empty for English.
-// `latinModifier`: the C library's locale says "@latin", which Qt's QLocale drops.
+// The translation for the user's first language as Qt names it ("sr-Latn-RS", "sr-RS", "sr-latin"
+// from glibc's "sr@latin"): "sr_Latn", "sr_Cyrl" or, for English, none. `latinModifier`: the
+// C library's locale says "@latin", which Qt's QLocale drops.
 QString translationFor(const QString& language, bool latinModifier);
 
 // Loads the translation before the application object exists, so that even the first line
@@ -16,8 +16,7 @@ QString translationFor(const QString& language, bool latinModifier);
 void load();
 void install();
 
-// A message marked with QT_TRANSLATE_NOOP("Terminal", ...), in the user's language; usable
-// before the application object exists.
+// A message marked QT_TRANSLATE_NOOP("Terminal", ...), in the user's language, before Qt starts.
 QString terminal(const char* text);
 
 } // namespace Language

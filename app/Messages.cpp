@@ -4,7 +4,6 @@
 #include "SoundPlayback.h"
 #include "Terminal.h"
 
-#include <QList>
 #include <QMutex>
 #include <cstdlib>
 #include <utility>

@@ -9,8 +9,7 @@
 // loudspeaker's reasons to stay silent, in soundLog(), become lines "krimvel: ...".
 namespace Messages {
 
-// Just before the application object is made, and once it exists.
-void watchStart();
-void started();
+void watchStart(); // just before the application object is made
+void started();    // once it exists
 
 } // namespace Messages

@@ -8,6 +8,8 @@
 #include "WindowFonts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 
 namespace {
 
@@ -15,6 +17,21 @@ int say(const CommandLine::Reply& reply)
 {
     Terminal::print(reply.status == 0 ? stdout : stderr, reply.text);
     return reply.status;
+}
+
+// GNOME's Wayland session draws no title bar for a Wayland window. Up to Qt 6.7 a native
+// window there gets Qt's plain grey one and a place near the corner, while through XWayland it
+// gets GNOME's title bar and the middle of the screen: Qt is asked to try X11 first. Qt 6.8
+// draws GNOME's title bar itself, and its native window stays sharp on a scaled output, where
+// XWayland's is blurred. A platform the user names (-platform counts over it) is tried as named.
+void preferXWaylandOnGnome()
+{
+    if (QLibraryInfo::version() < QVersionNumber(6, 8) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY") &&
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        qgetenv("XDG_CURRENT_DESKTOP").toLower().split(':').contains("gnome")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    }
 }
 
 } // namespace
@@ -27,6 +44,7 @@ int main(int argc, char* argv[])
         argc == 2 && reply && reply->status == 0) {
         return say(*reply);
     }
+    preferXWaylandOnGnome();
     // Read while Qt connects to the display, on the other core where there is one.
     WindowFonts::startLoading();
 
