@@ -9,11 +9,12 @@
 
 namespace {
 
-// Centres the window once more, frame included, at the first move or expose that finds it
-// framed: an X11 window manager sets the frame's extents as it maps the window, and Qt reads
-// them again after each. A frame of nothing (a borderless window) changes nothing. Stays a
-// few seconds at most: later changes of the frame (maximised, undecorated) are the person's
-// doing and keep the window where it is.
+// Centres the window once more, frame included, when a move or an expose finds it framed: an
+// X11 window manager sets the frame's extents as it maps the window, and Qt reads them again
+// after each. Until they are set, Qt measures the frame that the window manager is still
+// building, so the window is placed again whenever the frame changes. A frame of nothing (a
+// borderless window) changes nothing. Stays a few seconds: later changes of the frame
+// (undecorated) are the person's doing and keep the window where it is.
 class FrameWatcher : public QObject
 {
 public:
@@ -26,9 +27,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Move || event->type() == QEvent::Expose) {
-            if (const QMargins frame = window_.windowHandle()->frameMargins(); !frame.isNull()) {
+            const QMargins frame = window_.windowHandle()->frameMargins();
+            if (!frame.isNull() && frame != placed_ && window_.windowState() == Qt::WindowNoState) {
+                placed_ = frame;
                 window_.placeCentred(frame);
-                deleteLater();
             }
         }
         return QObject::eventFilter(watched, event);
@@ -36,6 +38,7 @@ public:
 
 private:
     Form1& window_;
+    QMargins placed_;
 };
 
 } // namespace
