@@ -2,11 +2,6 @@
 
 #include "Language.h"
 #include "ProgramIdentity.h"
-#include "Terminal.h"
-
-#include <QCommandLineParser>
-#include <cstdio>
-#include <string_view>
 
 namespace {
 
@@ -25,65 +20,38 @@ const char* const unknownOption =
 const char* const unexpectedArgument = QT_TRANSLATE_NOOP(
     "Terminal", "unexpected argument '%1'; krimvel takes at most one option, --version or --help");
 
-void print(std::FILE* stream, const QString& text)
-{
-    Terminal::print(stream, text);
-}
-
-int refuse(const QString& argument)
+CommandLine::Reply refusal(const QString& argument)
 {
     const char* message =
         argument.startsWith(QLatin1Char('-')) ? unknownOption : unexpectedArgument;
-    print(stderr, QStringLiteral("krimvel: ") + Language::terminal(message).arg(argument) +
-                      QLatin1Char('\n'));
-    return 2;
-}
-
-bool isOwnOption(const QString& argument)
-{
-    return argument == QLatin1String("--version") || argument == QLatin1String("--help");
+    return {2, QStringLiteral("krimvel: ") + Language::terminal(message).arg(argument) +
+                   QLatin1Char('\n')};
 }
 
 } // namespace
 
 namespace CommandLine {
 
-bool onlyAsks(int argc, char* argv[])
-{
-    return argc == 2 && isOwnOption(QString::fromLocal8Bit(argv[1]));
-}
-
-std::optional<int> answer(const QStringList& arguments)
+std::optional<Reply> reply(const QStringList& arguments)
 {
     if (arguments.size() < 2) {
         return std::nullopt;
     }
-    QCommandLineParser parser;
-    const QCommandLineOption version(QStringLiteral("version"));
-    const QCommandLineOption help(QStringLiteral("help"));
-    parser.addOptions({version, help});
-    if (!parser.parse(arguments)) {
-        for (const QString& argument : arguments.mid(1)) {
-            if (argument.startsWith(QLatin1Char('-')) && !isOwnOption(argument)) {
-                return refuse(argument);
-            }
-        }
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return refuse(parser.positionalArguments().constFirst());
+    // One option at most, and nothing after it.
+    if (arguments.at(1) != QLatin1String("--version") &&
+        arguments.at(1) != QLatin1String("--help")) {
+        return refusal(arguments.at(1));
     }
     if (arguments.size() > 2) {
-        return refuse(arguments.at(2));
+        return refusal(arguments.at(2));
     }
     const QString name = QString::fromLatin1(ProgramIdentity::name);
-    const QString number = QString::fromLatin1(ProgramIdentity::version);
-    if (parser.isSet(version)) {
-        print(stdout, name + QLatin1Char(' ') + number + QLatin1Char('\n'));
-    } else {
-        print(stdout, Language::terminal(usage).arg(name, number,
-                                                    QString::fromUtf8(ProgramIdentity::comment)));
+    const QString version = QString::fromLatin1(ProgramIdentity::version);
+    if (arguments.at(1) == QLatin1String("--version")) {
+        return Reply{0, name + QLatin1Char(' ') + version + QLatin1Char('\n')};
     }
-    return 0;
+    return Reply{0, Language::terminal(usage).arg(name, version,
+                                                  QString::fromUtf8(ProgramIdentity::comment))};
 }
 
 } // namespace CommandLine

@@ -1,18 +1,23 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <optional>
 
-// The program's own options, --version and --help, checked after Qt has taken its standard
-// ones (-platform, -style, -reverse, -session, ...) out of the arguments.
+// The program's own options, --version and --help, read from what Qt leaves of the arguments
+// once it has taken its standard ones (-platform, -style, -reverse, -session, ...).
 namespace CommandLine {
 
-// Whether the arguments are only one of the program's own questions, which is answered
-// before Qt starts and so needs no display.
-bool onlyAsks(int argc, char* argv[]);
+// What the program says instead of opening its window: an answer (status 0, for standard
+// output) or the refusal of an argument (status 2, for standard error).
+struct Reply
+{
+    int status;
+    QString text;
+};
 
-// Answers --version and --help, or refuses anything else with a line that names it (status
-// 2). No answer means: open the window.
-std::optional<int> answer(const QStringList& arguments);
+// The answer, the refusal of the first argument that is not one option alone, or nothing
+// where the window is to open.
+std::optional<Reply> reply(const QStringList& arguments);
 
 } // namespace CommandLine

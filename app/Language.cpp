@@ -1,50 +1,66 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
+#include <clocale>
 
 namespace {
 
-QTranslator& translator()
+QTranslator translator;
+
+// Where the C library looks for the messages' locale: "sr_RS@latin" is Serbian in Latin
+// script. Nothing on Windows, which names the script itself ("sr-Latn-RS").
+bool latinModifier()
 {
-    static QTranslator instance;
-    return instance;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const QByteArray locale = qgetenv(name); !locale.isEmpty()) {
+            return locale.contains("@latin");
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 namespace Language {
 
-QString translationFor(std::string_view localeName)
+QString translationFor(const QString& language, bool latinModifier)
 {
-    const std::string_view language = localeName.substr(0, localeName.find_first_of("_.@"));
-    if (language != "sr") {
+    if (language.section(QLatin1Char('-'), 0, 0) != QLatin1String("sr")) {
         return {};
     }
-    const bool latin = localeName.find("@latin") != std::string_view::npos ||
-                       localeName.find("_Latn") != std::string_view::npos;
+    const bool latin = latinModifier || language.contains(QLatin1String("Latn")) ||
+                       language.contains(QLatin1String("latin"));
     return latin ? QStringLiteral("sr_Latn") : QStringLiteral("sr_Cyrl");
 }
 
 void load()
 {
-    const QString translation = translationFor(messagesLocale());
+    // Where the user's locale is not generated, the C library stays in the "C" locale, whose
+    // characters are ASCII, and Qt 6.8 says so in four lines before it takes UTF-8 itself.
+    // Taking UTF-8 for the characters first keeps it quiet; the language stays the user's.
+    if (std::setlocale(LC_ALL, "") == nullptr) {
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
+    // Qt reads the user's languages from LANGUAGE, LC_ALL, LC_MESSAGES and LANG on Linux,
+    // from the display language on Windows.
+    const QString translation =
+        translationFor(QLocale::system().uiLanguages().value(0), latinModifier());
+    // Embedded, so a missing file can never leave the program half translated.
     if (!translation.isEmpty()) {
-        // Embedded, so a missing file can never leave the program half translated.
-        (void)translator().load(QStringLiteral(":/i18n/krimvel_") + translation);
+        (void)translator.load(QStringLiteral(":/i18n/krimvel_") + translation);
     }
 }
 
 void install()
 {
-    if (!translator().isEmpty()) {
-        QCoreApplication::installTranslator(&translator());
-    }
+    QCoreApplication::installTranslator(&translator);
 }
 
 QString terminal(const char* text)
 {
-    const QString translated = translator().translate("Terminal", text);
+    const QString translated = translator.translate("Terminal", text);
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 

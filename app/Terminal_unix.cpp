@@ -4,7 +4,9 @@ namespace Terminal {
 
 void print(std::FILE* stream, const QString& text)
 {
-    std::fputs(qPrintable(text), stream);
+    // UTF-8 whatever the locale says, as Qt itself writes.
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
 }
 
 } // namespace Terminal

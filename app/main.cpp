@@ -1,44 +1,68 @@
-#include "AudioWarnings.h"
 #include "CommandLine.h"
-#include "DisplayFailure.h"
 #include "Form1.h"
 #include "Language.h"
-#include "PlatformStart.h"
+#include "Messages.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
+#include "Terminal.h"
 #include "WindowFonts.h"
-#include "WindowFrame.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QVersionNumber>
+
+namespace {
+
+int say(const CommandLine::Reply& reply)
+{
+    Terminal::print(reply.status == 0 ? stdout : stderr, reply.text);
+    return reply.status;
+}
+
+// GNOME's Wayland session draws no title bar for a Wayland window. Up to Qt 6.7 a native
+// window there gets Qt's plain grey one and a place near the corner, while through XWayland it
+// gets GNOME's title bar and the middle of the screen: Qt is asked to try X11 first. Qt 6.8
+// draws GNOME's title bar itself, and its native window stays sharp on a scaled output, where
+// XWayland's is blurred. A platform the user names (-platform counts over it) is tried as named.
+void preferXWaylandOnGnome()
+{
+    if (QLibraryInfo::version() < QVersionNumber(6, 8) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY") &&
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        qgetenv("XDG_CURRENT_DESKTOP").toLower().split(':').contains("gnome")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     Language::load();
-    // Answered before Qt starts, so that they need no display.
-    if (CommandLine::onlyAsks(argc, argv)) {
-        return *CommandLine::answer(
-            {QString::fromLocal8Bit(argv[0]), QString::fromLocal8Bit(argv[1])});
+    // One option alone leaves Qt nothing to take: answered before Qt starts, with no display.
+    if (const auto reply = CommandLine::reply(QStringList(argv, argv + argc));
+        argc == 2 && reply && reply->status == 0) {
+        return say(*reply);
     }
-    PlatformStart::beforeApplication(argc, argv);
-
+    preferXWaylandOnGnome();
+    // Read while Qt connects to the display, on the other core where there is one.
     WindowFonts::startLoading();
-    DisplayFailure::watch();
+
+    Messages::watchStart();
     QApplication application(argc, argv);
-    DisplayFailure::stopWatching();
-    PlatformStart::applicationStarted();
+    Messages::started();
     Language::install();
     // Qt has taken its own options out of the arguments; what is left is the program's.
-    if (const std::optional<int> status = CommandLine::answer(QApplication::arguments())) {
-        return *status;
+    if (const auto reply = CommandLine::reply(QApplication::arguments())) {
+        return say(*reply);
     }
     QApplication::setApplicationName(QString::fromLatin1(ProgramIdentity::name));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramIdentity::version));
     QApplication::setDesktopFileName(QString::fromLatin1(ProgramIdentity::applicationId));
-    AudioWarnings::install();
 
     // The one generator of the process, in its fixed starting state.
     RandomSource randomSource;
     Form1 form1(randomSource);
-    form1.showCentred(frameBeforeShow(form1));
+    form1.showCentred();
     return QApplication::exec();
 }

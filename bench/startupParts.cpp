@@ -4,6 +4,7 @@
 #include "NextPaint.h"
 #include "RandomSource.h"
 #include "SoundObject.h"
+#include "WindowFontSetup.h"
 #include "WindowFonts.h"
 #include "firstPaint.h"
 #include "probeModes.h"
@@ -83,7 +84,10 @@ int measureStartupParts()
 
     // What the program's main starts on a worker thread: fontconfig's configuration, loaded as
     // the program loads it.
-    timePart("font_configuration", [] { WindowFonts::loadConfiguration(); });
+    timePart("font_configuration", [] {
+        WindowFonts::startLoading();
+        WindowFontSetup::waitUntilReady();
+    });
     timePart("print_font", [] {
         const QFontMetricsF metrics(WindowFonts::printFont());
         (void)metrics.horizontalAdvance(QStringLiteral(" 39 "));

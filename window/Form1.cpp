@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -109,9 +110,15 @@ const PrintSurface& Form1::printSurface() const
     return printArea_->surface();
 }
 
-void Form1::showCentred(const QMargins& frame)
+void Form1::showCentred()
 {
+    // Windows knows the frame from the window's style once the native window exists.
+    winId();
+    const QMargins frame = windowHandle()->frameMargins();
     placeCentred(frame);
+    if (frame.isNull()) {
+        centreOnceFramed(*this);
+    }
     show();
     // Without a window manager nobody else gives the window the keyboard.
     activateWindow();

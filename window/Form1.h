@@ -22,8 +22,8 @@ public:
     ~Form1() override;
 
     // Shows the window, its frame included, in the middle of its screen, ready for the
-    // keyboard. `frame` is what the window manager will put around it, where known beforehand.
-    void showCentred(const QMargins& frame = {});
+    // keyboard; under an X11 window manager, once more when the frame comes.
+    void showCentred();
     // Puts the window, its `frame` included, in the middle of its screen; also once shown,
     // when the frame becomes known only after the window appeared.
     void placeCentred(const QMargins& frame);

@@ -2,12 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QPluginLoader>
 
 namespace {
-
-Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
 
 struct LoadedModule
 {

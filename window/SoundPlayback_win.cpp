@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QObject>
+#include <QSet>
 // windows.h first: mmsystem.h builds on its types.
 // clang-format off
 #include <windows.h>
@@ -12,8 +12,6 @@
 // clang-format on
 
 namespace {
-
-Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
 
 // Windows plays the embedded WAVE file itself, straight from memory: no audio library, no
 // module to load.
@@ -34,10 +32,9 @@ public:
     void play() override
     {
         if (wave_.isEmpty()) {
-            qCWarning(soundLog).noquote()
-                << QCoreApplication::translate("Terminal", "cannot read the loudspeaker's sound "
-                                                           "%1; the loudspeaker stays silent")
-                       .arg(QStringLiteral(":/sound/loudspeaker.wav"));
+            sayOnce(QCoreApplication::translate("Terminal", "cannot read the loudspeaker's sound "
+                                                            "%1; the loudspeaker stays silent")
+                        .arg(QStringLiteral(":/sound/loudspeaker.wav")));
             return;
         }
         // A new call stops the sound that is playing: the sound starts from its beginning.
@@ -45,13 +42,23 @@ public:
         if (waveOutGetNumDevs() == 0 ||
             !PlaySoundW(reinterpret_cast<LPCWSTR>(wave_.constData()), nullptr,
                         SND_MEMORY | SND_ASYNC | SND_NODEFAULT)) {
-            qCWarning(soundLog).noquote() << QCoreApplication::translate(
-                "Terminal", "no audio output available; the loudspeaker stays silent");
+            sayOnce(QCoreApplication::translate(
+                "Terminal", "no audio output available; the loudspeaker stays silent"));
         }
     }
 
 private:
+    // However often the loudspeaker is pressed.
+    void sayOnce(const QString& message)
+    {
+        if (!said_.contains(message)) {
+            said_.insert(message);
+            qCWarning(soundLog).noquote() << message;
+        }
+    }
+
     QByteArray wave_;
+    QSet<QString> said_;
 };
 
 } // namespace

@@ -48,9 +48,7 @@ void waitUntilReady()
 
 namespace WindowFonts {
 
-// Windows keeps its font list in the system; there is no configuration to load.
-void loadConfiguration() {}
-
+// Windows keeps its font list in the system; there is no configuration to read ahead.
 void startLoading() {}
 
 } // namespace WindowFonts

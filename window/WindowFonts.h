@@ -11,14 +11,9 @@ namespace WindowFonts {
 // thread: the largest single part of the window's start-up, and one that needs nothing of
 // Qt. Called before the QApplication is made, it runs while Qt connects to the display, on
 // the second core where one is free; the window's fonts wait for it. Without it, Qt reads
-// the configuration at the window's first font. Windows has none to read: nothing to do.
+// the configuration at the window's first font. Windows keeps its fonts in the system and
+// has no configuration to read ahead.
 void startLoading();
-
-// Loads fontconfig's configuration now, on this thread: the rules and fonts that FcInit() loads,
-// without what it also reads for `fc-conflist`, the description of every configuration file
-// that is available but not enabled, which is a third of its time. Where that fails, FcInit()
-// with its own fallbacks. Nothing on Windows.
-void loadConfiguration();
 
 // Printed numbers and instructions: Arial, bold, 15.75 pt.
 QFont printFont();

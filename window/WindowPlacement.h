@@ -5,6 +5,8 @@
 #include <QSize>
 #include <algorithm>
 
+class Form1;
+
 // Where a window of `size`, its frame included, starts: in the middle of the screen's
 // available area, but never with its top-left corner outside it, so that on a screen smaller
 // than the window its title bar can still be grabbed to move it.
@@ -13,3 +15,7 @@ inline QPoint centredTopLeft(const QRect& available, const QSize& size)
     return {available.x() + std::max(0, (available.width() - size.width()) / 2),
             available.y() + std::max(0, (available.height() - size.height()) / 2)};
 }
+
+// Where the frame is not known before the window is shown (an X11 window manager frames a
+// window only as it maps it), centres the shown `window` once more when its frame comes.
+void centreOnceFramed(Form1& window);

@@ -160,10 +160,6 @@ Nothing was printed.</source>
         <translation>покрените га на радној површини или на виртуелној: xvfb-run krimvel</translation>
     </message>
     <message>
-        <source>no X display (DISPLAY is not set)</source>
-        <translation>нема X екрана (DISPLAY није постављен)</translation>
-    </message>
-    <message>
         <source>cannot open display &apos;%1&apos;</source>
         <translation>не могу да отворим екран &apos;%1&apos;</translation>
     </message>
@@ -204,14 +200,6 @@ accepted; QT_SCALE_FACTOR scales the window. See krimvel(1).
 QT_SCALE_FACTOR увећава прозор. Види krimvel(1).
 %1 %2 - %3
 </translation>
-    </message>
-    <message>
-        <source>the platform &apos;%1&apos; could not start</source>
-        <translation>платформа &apos;%1&apos; није могла да се покрене</translation>
-    </message>
-    <message>
-        <source>the platform &apos;%1&apos; is not installed; the platforms here are: %2</source>
-        <translation>платформа &apos;%1&apos; није инсталирана; овде постоје платформе: %2</translation>
     </message>
     <message>
         <source>not this program&apos;s sound module</source>

@@ -160,10 +160,6 @@ Ništa nije odštampano.</translation>
         <translation>pokrenite ga na radnoj površini ili na virtuelnoj: xvfb-run krimvel</translation>
     </message>
     <message>
-        <source>no X display (DISPLAY is not set)</source>
-        <translation>nema X ekrana (DISPLAY nije postavljen)</translation>
-    </message>
-    <message>
         <source>cannot open display &apos;%1&apos;</source>
         <translation>ne mogu da otvorim ekran &apos;%1&apos;</translation>
     </message>
@@ -204,14 +200,6 @@ Prihvata standardne opcije Qt-a, kao što su -platform, -style, -reverse i -sess
 QT_SCALE_FACTOR uvećava prozor. Vidi krimvel(1).
 %1 %2 - %3
 </translation>
-    </message>
-    <message>
-        <source>the platform &apos;%1&apos; could not start</source>
-        <translation>platforma &apos;%1&apos; nije mogla da se pokrene</translation>
-    </message>
-    <message>
-        <source>the platform &apos;%1&apos; is not installed; the platforms here are: %2</source>
-        <translation>platforma &apos;%1&apos; nije instalirana; ovde postoje platforme: %2</translation>
     </message>
     <message>
         <source>not this program&apos;s sound module</source>

@@ -5,6 +5,10 @@ started_pids=()
 cleanup() {
   for pid in "${started_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  # A daemon (PulseAudio) is no child to wait for, and may still write its files while it ends.
+  for pid in "${started_pids[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   [[ -n ${workdir:-} ]] && rm -rf "$workdir"
 }
 trap cleanup EXIT
@@ -13,7 +17,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 workdir=$(mktemp -d)
 
-# start_xvfb DPI [WIDTHxHEIGHT]: starts a server on a free display number and exports DISPLAY.
+# start_xvfb DPI [WIDTHxHEIGHT]: starts a server on a free display number and exports DISPLAY;
+# a desktop's DPI other than 96 is published as a scaling desktop does.
 start_xvfb() {
   local dpi=${1:-96} screen=${2:-1600x1200}
   # Servers started side by side race for the same free display number; take turns.
@@ -28,6 +33,9 @@ start_xvfb() {
   read -r -t 20 number <&"$fd" || fail "Xvfb did not start: $(cat "$workdir/xvfb.log")"
   flock -u "$lock"
   export DISPLAY=":$number"
+  # A desktop that scales publishes its resolution as Xft.dpi, which Qt follows; the X
+  # server's own figure Qt leaves alone.
+  [[ $dpi == 96 ]] || xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:"$'\t'"$dpi"
 }
 
 # start_program BINARY [ARGUMENT...]: starts it and waits for its window; sets $window. The

@@ -12,15 +12,45 @@
 
 namespace {
 
-// Where the loudspeaker reports that it cannot play; the program decides what the terminal
-// shows of it.
-Q_LOGGING_CATEGORY(soundLog, "krimvel.sound")
+bool userAsksForQtMessages()
+{
+    return !qEnvironmentVariableIsEmpty("QT_LOGGING_RULES") ||
+           !qEnvironmentVariableIsEmpty("QT_LOGGING_CONF");
+}
+
+// The audio backends talk about themselves as they start: Qt 6.8's FFmpeg backend names its
+// FFmpeg and the hardware decoders it found, in three lines; Qt 6.4's PulseAudio backend says
+// in a warning of no category that it found no sound server, the first time it is asked for a
+// device. Useful to whoever looks into Qt, they only come before or repeat the line the
+// loudspeaker says: kept out of the terminal unless the user asks Qt for its messages.
+QAudioDevice defaultOutput()
+{
+    if (userAsksForQtMessages()) {
+        return QMediaDevices::defaultAudioOutput();
+    }
+    const QString quietBackends = QStringLiteral("qt.multimedia.*=false");
+    QLoggingCategory::setFilterRules(quietBackends + QStringLiteral("\ndefault.warning=false"));
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    QLoggingCategory::setFilterRules(quietBackends);
+    return output;
+}
 
 } // namespace
 
 LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
     : QObject(parent), soundPath_(std::move(soundPath))
-{}
+{
+    // The loudspeaker plays samples and never decodes nor encodes video, yet Qt 6.8's FFmpeg
+    // backend tries every kind of video hardware as it starts, and libvdpau, finding no
+    // driver, says so on stderr itself. Qt's own variables name the kinds to try: none, where
+    // the user named none.
+    for (const char* variable :
+         {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"}) {
+        if (!qEnvironmentVariableIsSet(variable)) {
+            qputenv(variable, "");
+        }
+    }
+}
 
 LoudspeakerSound::~LoudspeakerSound()
 {
@@ -65,7 +95,7 @@ void LoudspeakerSound::play()
     if (!load()) {
         return;
     }
-    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice output = defaultOutput();
     if (output.isNull()) {
         say(QCoreApplication::translate("Terminal",
                                         "no audio output available; the loudspeaker stays silent"));

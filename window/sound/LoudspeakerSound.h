@@ -28,8 +28,7 @@ private:
     bool load();
     void dropSink();
     void reportFailure();
-    // Says a failure once, however often the loudspeaker is pressed, in the "krimvel.sound"
-    // logging category.
+    // Says a failure once, however often the loudspeaker is pressed, in soundLog().
     void say(const QString& message);
 
     QAudioFormat format_;

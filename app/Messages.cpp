@@ -1,0 +1,135 @@
+#include "Messages.h"
+
+#include "Language.h"
+#include "SoundPlayback.h"
+#include "Terminal.h"
+
+#include <QMutex>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler qtHandler = nullptr;
+bool userAsks = false;
+QMutex heldLock; // Qt may speak from more than one thread while it starts.
+bool holding = false;
+QList<HeldMessage> held;
+
+void say(const QString& line)
+{
+    Terminal::print(stderr, QStringLiteral("krimvel: ") + line + QLatin1Char('\n'));
+}
+
+void passOn(const HeldMessage& message)
+{
+    qtHandler(message.type, {nullptr, 0, nullptr, message.category.constData()}, message.text);
+}
+
+bool heldFrom(const char* category, QtMsgType uncategorised = QtFatalMsg)
+{
+    return std::any_of(held.cbegin(), held.cend(), [&](const HeldMessage& message) {
+        return message.category.startsWith(category) ||
+               (message.type == uncategorised && message.category.isEmpty());
+    });
+}
+
+// Which display Qt could not open, as the categories of its messages tell, and the way to
+// one; empty where it tried none. Qt 6.4's Wayland platform says so in a critical message of
+// no category, later ones in their own.
+QString whyNoDisplay()
+{
+    using Language::terminal;
+    QStringList reasons;
+    if (heldFrom("qt.qpa.wayland", QtCriticalMsg)) {
+        reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open Wayland display '%1'"))
+                       .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
+    }
+    if (heldFrom("qt.qpa.xcb") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open display '%1'"))
+                       .arg(qEnvironmentVariable("DISPLAY"));
+    } else if (heldFrom("qt.qpa.xcb") && reasons.isEmpty()) {
+        reasons << terminal(QT_TRANSLATE_NOOP(
+            "Terminal", "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)"));
+    }
+    if (!reasons.isEmpty()) {
+        reasons << terminal(QT_TRANSLATE_NOOP(
+            "Terminal", "run it on a desktop, or in a virtual one: xvfb-run krimvel"));
+    }
+    return reasons.join(QStringLiteral("; "));
+}
+
+void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const QMutexLocker locker(&heldLock);
+    if (holding && type == QtFatalMsg) {
+        const QString reason = whyNoDisplay();
+        if (!userAsks && reason.isEmpty()) {
+            std::for_each(held.cbegin(), held.cend(), passOn);
+        }
+        if (userAsks || reason.isEmpty()) {
+            qtHandler(type, context, text);
+        }
+        if (!reason.isEmpty()) {
+            say(reason);
+        }
+        // Not exit(): the application object is half made; its destructors must not run.
+        std::_Exit(1);
+    }
+    if (holding) {
+        // Kept for what they tell; passed on at once where the user asks for them.
+        held.append({type, context.category, text});
+        if (!userAsks) {
+            return;
+        }
+    }
+    if (type == QtWarningMsg && qstrcmp(context.category, soundLog().categoryName()) == 0) {
+        say(text);
+    } else if (type == QtWarningMsg && text.contains(QLatin1String("Stream error:"))) {
+        // Qt's PulseAudio output reports a stream that the sound server cut off only in this
+        // warning; its audio sink carries on as if it played.
+        static bool said = false;
+        if (!std::exchange(said, true)) {
+            say(Language::terminal(QT_TRANSLATE_NOOP(
+                "Terminal", "the audio output failed while playing the loudspeaker's sound")));
+        }
+        if (userAsks) {
+            qtHandler(type, context, text);
+        }
+    } else {
+        qtHandler(type, context, text);
+    }
+}
+
+} // namespace
+
+namespace Messages {
+
+void watchStart()
+{
+    for (const char* name :
+         {"QT_LOGGING_RULES", "QT_LOGGING_CONF", "QT_DEBUG_PLUGINS", "QT_FATAL_WARNINGS"}) {
+        userAsks = userAsks || !qEnvironmentVariableIsEmpty(name);
+    }
+    holding = true;
+    qtHandler = qInstallMessageHandler(handle);
+}
+
+void started()
+{
+    const QMutexLocker locker(&heldLock);
+    holding = false;
+    if (!userAsks) {
+        std::for_each(held.cbegin(), held.cend(), passOn);
+    }
+    held.clear();
+}
+
+} // namespace Messages
