@@ -37,14 +37,12 @@ QString translationFor(const QString& language, bool latinModifier)
 
 void load()
 {
-    // Where the user's locale is not generated, the C library stays in the "C" locale, whose
-    // characters are ASCII, and Qt 6.8 says so in four lines before it takes UTF-8 itself.
-    // Taking UTF-8 for the characters first keeps it quiet; the language stays the user's.
+    // Where the user's locale is not generated, the C library stays in "C" (ASCII), and Qt 6.8
+    // says so in four lines before it takes UTF-8: taken first, quietly; the language stays.
     if (std::setlocale(LC_ALL, "") == nullptr) {
         std::setlocale(LC_CTYPE, "C.UTF-8");
     }
-    // Qt reads the user's languages from LANGUAGE, LC_ALL, LC_MESSAGES and LANG on Linux,
-    // from the display language on Windows.
+    // From LANGUAGE, LC_ALL, LC_MESSAGES and LANG on Linux, the display language on Windows.
     const QString translation =
         translationFor(QLocale::system().uiLanguages().value(0), latinModifier());
     // Embedded, so a missing file can never leave the program half translated.

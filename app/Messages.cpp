@@ -18,9 +18,8 @@ struct HeldMessage
 };
 
 QtMessageHandler qtHandler = nullptr;
-bool userAsks = false;
 QMutex heldLock; // Qt may speak from more than one thread while it starts.
-bool holding = false;
+bool userAsks = false, holding = false, streamCut = false;
 QList<HeldMessage> held;
 
 void say(const QString& line)
@@ -56,8 +55,12 @@ QString whyNoDisplay()
         reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open display '%1'"))
                        .arg(qEnvironmentVariable("DISPLAY"));
     } else if (heldFrom("qt.qpa.xcb") && reasons.isEmpty()) {
-        reasons << terminal(QT_TRANSLATE_NOOP(
-            "Terminal", "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)"));
+        // Qt 6.8 tries Wayland only where XDG_SESSION_TYPE says so.
+        reasons << terminal(
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                ? QT_TRANSLATE_NOOP("Terminal",
+                                    "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)")
+                : QT_TRANSLATE_NOOP("Terminal", "no X display (DISPLAY is not set)"));
     }
     if (!reasons.isEmpty()) {
         reasons << terminal(QT_TRANSLATE_NOOP(
@@ -95,15 +98,16 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
     } else if (type == QtWarningMsg && text.contains(QLatin1String("Stream error:"))) {
         // Qt's PulseAudio output reports a stream that the sound server cut off only in this
         // warning; its audio sink carries on as if it played.
-        static bool said = false;
-        if (!std::exchange(said, true)) {
+        if (!std::exchange(streamCut, true)) {
             say(Language::terminal(QT_TRANSLATE_NOOP(
                 "Terminal", "the audio output failed while playing the loudspeaker's sound")));
         }
         if (userAsks) {
             qtHandler(type, context, text);
         }
-    } else {
+    } else if (!(streamCut && !userAsks && text.startsWith(QLatin1String("QIODevice::read")))) {
+        // (Qt 6.8's sink then asks the lost stream for samples every 20 ms until the next play.)
+
         qtHandler(type, context, text);
     }
 }

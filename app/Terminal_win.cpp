@@ -10,8 +10,7 @@ void print(std::FILE* stream, const QString& text)
 {
     const bool error = stream == stderr;
     const HANDLE handle = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    DWORD written = 0;
+    DWORD mode = 0, written = 0;
     // A console takes the text in its own characters, in any script; a file or a pipe gets
     // UTF-8, as on Linux, at once: Microsoft's C runtime would hold stderr back there.
     if (handle != nullptr && handle != INVALID_HANDLE_VALUE) {

@@ -19,11 +19,9 @@ int say(const CommandLine::Reply& reply)
     return reply.status;
 }
 
-// GNOME's Wayland session draws no title bar for a Wayland window. Up to Qt 6.7 a native
-// window there gets Qt's plain grey one and a place near the corner, while through XWayland it
-// gets GNOME's title bar and the middle of the screen: Qt is asked to try X11 first. Qt 6.8
-// draws GNOME's title bar itself, and its native window stays sharp on a scaled output, where
-// XWayland's is blurred. A platform the user names (-platform counts over it) is tried as named.
+// On GNOME's Wayland session, before Qt 6.8 draws GNOME's kind of title bar itself, a native
+// window gets Qt's plain grey one and a place near the corner; through XWayland, GNOME's title
+// bar and the middle of the screen. A platform the user names (or -platform) is tried as named.
 void preferXWaylandOnGnome()
 {
     if (QLibraryInfo::version() < QVersionNumber(6, 8) &&
