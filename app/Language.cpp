@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
+#include <string_view>
 
 namespace {
 
@@ -37,9 +38,10 @@ QString translationFor(const QString& language, bool latinModifier)
 
 void load()
 {
-    // Where the user's locale is not generated, the C library stays in "C" (ASCII), and Qt 6.8
+    // Where the user's locale is not generated, or is "C", the C library reads ASCII, and Qt 6.8
     // says so in four lines before it takes UTF-8: taken first, quietly; the language stays.
-    if (std::setlocale(LC_ALL, "") == nullptr) {
+    std::setlocale(LC_ALL, ""); // where that fails, the characters stay "C"'s
+    if (std::string_view(std::setlocale(LC_CTYPE, nullptr)) == "C") {
         std::setlocale(LC_CTYPE, "C.UTF-8");
     }
     // From LANGUAGE, LC_ALL, LC_MESSAGES and LANG on Linux, the display language on Windows.

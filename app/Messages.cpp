@@ -32,22 +32,22 @@ void passOn(const HeldMessage& message)
     qtHandler(message.type, {nullptr, 0, nullptr, message.category.constData()}, message.text);
 }
 
-bool heldFrom(const char* category, QtMsgType uncategorised = QtFatalMsg)
+bool heldFrom(const char* category, bool orUncategorised = false)
 {
     return std::any_of(held.cbegin(), held.cend(), [&](const HeldMessage& message) {
         return message.category.startsWith(category) ||
-               (message.type == uncategorised && message.category.isEmpty());
+               (orUncategorised && message.category.isEmpty() && message.type != QtInfoMsg);
     });
 }
 
 // Which display Qt could not open, as the categories of its messages tell, and the way to
-// one; empty where it tried none. Qt 6.4's Wayland platform says so in a critical message of
-// no category, later ones in their own.
+// one; empty where it tried none. Qt's Wayland platform says so in a message of no category,
+// not even "default" (critical in 6.4, a warning in 6.8).
 QString whyNoDisplay()
 {
     using Language::terminal;
     QStringList reasons;
-    if (heldFrom("qt.qpa.wayland", QtCriticalMsg)) {
+    if (heldFrom("qt.qpa.wayland", true)) {
         reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open Wayland display '%1'"))
                        .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
     }
@@ -55,12 +55,8 @@ QString whyNoDisplay()
         reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open display '%1'"))
                        .arg(qEnvironmentVariable("DISPLAY"));
     } else if (heldFrom("qt.qpa.xcb") && reasons.isEmpty()) {
-        // Qt 6.8 tries Wayland only where XDG_SESSION_TYPE says so.
-        reasons << terminal(
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                ? QT_TRANSLATE_NOOP("Terminal",
-                                    "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)")
-                : QT_TRANSLATE_NOOP("Terminal", "no X display (DISPLAY is not set)"));
+        reasons << terminal(QT_TRANSLATE_NOOP(
+            "Terminal", "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)"));
     }
     if (!reasons.isEmpty()) {
         reasons << terminal(QT_TRANSLATE_NOOP(

@@ -217,9 +217,5 @@ QT_SCALE_FACTOR увећава прозор. Види krimvel(1).
         <source>the audio output failed while playing the loudspeaker&apos;s sound</source>
         <translation>звучни излаз је отказао док је звучник свирао</translation>
     </message>
-    <message>
-        <source>no X display (DISPLAY is not set)</source>
-        <translation>нема X екрана (DISPLAY није постављен)</translation>
-    </message>
 </context>
 </TS>

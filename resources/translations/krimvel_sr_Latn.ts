@@ -217,9 +217,5 @@ QT_SCALE_FACTOR uvećava prozor. Vidi krimvel(1).
         <source>the audio output failed while playing the loudspeaker&apos;s sound</source>
         <translation>zvučni izlaz je otkazao dok je zvučnik svirao</translation>
     </message>
-    <message>
-        <source>no X display (DISPLAY is not set)</source>
-        <translation>nema X ekrana (DISPLAY nije postavljen)</translation>
-    </message>
 </context>
 </TS>
