@@ -26,7 +26,9 @@ check() {
 }
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
-check "no display" 1 1 "neither WAYLAND_DISPLAY nor DISPLAY is set.*xvfb-run" "${nodisplay[@]}" "$binary"
+# In the plain C locale too, where Qt 6.8 would warn in four lines that it is not UTF-8.
+check "no display" 1 1 "neither WAYLAND_DISPLAY nor DISPLAY is set.*xvfb-run" "${nodisplay[@]}" \
+  LC_ALL=C "$binary"
 check "unreachable display" 1 1 "cannot open display ':9999'" env -u QT_QPA_PLATFORM DISPLAY=:9999 "$binary"
 nowhere=(env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-none XDG_RUNTIME_DIR=/nonexistent)
 check "unreachable Wayland display" 1 1 "cannot open Wayland display 'wayland-none'" \
