@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
-"""Launch to first paint of two programs, as the X server sees it, alternating in one run.
+"""Launch to first paint of several programs, as the X server sees it, taking turns in one run.
 
-    first-paint.py RUNS WIDTHxHEIGHT PROGRAM [ARGUMENT...] -- BASELINE [ARGUMENT...]
+    first-paint.py RUNS WIDTHxHEIGHT PROGRAM [ARGUMENT...] [-- PROGRAM [ARGUMENT...]]...
+                   -- BASELINE [ARGUMENT...]
 
-On the display named by DISPLAY, each run starts the one and then the other (the order
-swapped every run) and times from just before the start to the X server's first damage
-report on the program's window: the first pixels it put on its window, whatever it did
-before. The window is told apart from the toolkit's hidden ones and a window manager's frames
-by its size when it is made. Prints one line per program, "NAME MEDIAN_MS MIN_MS MAX_MS",
-then "ratio RATIO": the first program's median over the baseline's. Two untimed runs of each
-come first, to fill the disk and font caches.
+On the display named by DISPLAY, each run starts every program once, each run in an order
+turned by one from the run before, and times from just before the start to the X server's
+first damage report on the program's window: the first pixels it put on its window, whatever
+it did before. The window is told apart from the toolkit's hidden ones and a window manager's
+frames by its size when it is made. Prints one line per program, in the order given, the
+baseline last: "MEDIAN_MS MIN_MS MAX_MS RATIO", the ratio of its median to the baseline's.
+Two untimed runs of each come first, to fill the disk and font caches.
 """
 
 import ctypes
@@ -87,8 +88,14 @@ def first_paint_ms(display, damage_event, size, command):
 def main():
     runs = int(sys.argv[1])
     size = tuple(int(n) for n in sys.argv[2].split("x"))
-    split = sys.argv.index("--")
-    commands = [sys.argv[3:split], sys.argv[split + 1:]]
+    commands = [[]]
+    for argument in sys.argv[3:]:
+        if argument == "--":
+            commands.append([])
+        else:
+            commands[-1].append(argument)
+    if len(commands) < 2 or not all(commands):
+        raise SystemExit(__doc__)
     display = xlib.XOpenDisplay(None)
     if not display:
         raise SystemExit(f"first-paint.py: cannot open display {os.environ.get('DISPLAY')}")
@@ -97,17 +104,19 @@ def main():
                                          ctypes.byref(error_base)):
         raise SystemExit("first-paint.py: the X server has no DAMAGE extension")
     xlib.XSelectInput(display, xlib.XDefaultRootWindow(display), SUBSTRUCTURE_NOTIFY_MASK)
-    times = [[], []]
+    times = [[] for _ in commands]
     for run in range(runs + 2):
-        order = (0, 1) if run % 2 == 0 else (1, 0)
-        for which in order:
+        # Turning the order cancels any advantage of coming after another.
+        for slot in range(len(commands)):
+            which = (run + slot) % len(commands)
             ms = first_paint_ms(display, event_base.value, size, commands[which])
             if run >= 2:
                 times[which].append(ms)
-    for which, name in enumerate(("program", "baseline")):
-        print(f"{name} {statistics.median(times[which]):.1f} {min(times[which]):.1f} "
-              f"{max(times[which]):.1f}")
-    print(f"ratio {statistics.median(times[0]) / statistics.median(times[1]):.2f}")
+    baseline = statistics.median(times[-1])
+    for program_times in times:
+        median = statistics.median(program_times)
+        print(f"{median:.1f} {min(program_times):.1f} {max(program_times):.1f} "
+              f"{median / baseline:.2f}")
 
 
 if __name__ == "__main__":
