@@ -59,11 +59,15 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 // The icon at every size a desktop shows it, each drawn for its size: a dock or a task
 // switcher then picks a sharp one instead of scaling the 32 up. Read as PNGs and nothing else:
 // asked to guess, Qt first offers a PNG to every image plugin it has, loading each one, where
-// its own decoder reads it in a fraction of that.
-QIcon programIcon()
+// its own decoder reads it in a fraction of that. The sizes of a title bar and a task bar come
+// with the window; the three large ones, nine tenths of the decoding, after its first frame.
+constexpr int smallIconSizes[] = {16, 24, 32, 48};
+constexpr int allIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+template <std::size_t count> QIcon programIcon(const int (&sizes)[count])
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : sizes) {
         QImageReader reader(QStringLiteral(":/pictures/krimvel-%1.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
@@ -86,7 +90,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     installWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
-    setWindowIcon(programIcon());
+    setWindowIcon(programIcon(smallIconSizes));
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Made first, so it lies below every control.
@@ -265,6 +269,11 @@ void Form1::setFatalErrorHandler(FatalErrorHandler handler)
 
 void Form1::paintEvent(QPaintEvent* /*event*/)
 {
+    if (!largeIconSizesGiven_) {
+        largeIconSizesGiven_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
+    }
     QPainter painter(this);
     // On a scaled screen the picture is enlarged with it; smoothly, not in blocks.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -63,4 +63,5 @@ private:
     PrintArea* printArea_;
     SheetDialogs* sheetDialogs_;
     FatalErrorHandler fatalErrorHandler_;
+    bool largeIconSizesGiven_ = false;
 };
