@@ -1,0 +1,46 @@
+// Serves a folder on 127.0.0.1 at a free port, as a static host would, with switches that a
+// check turns: the network off (every connection cut, as a browser sees a lost network) and
+// files answered as missing or corrupt. Shared by the web check and the web benchmarks.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.css': 'text/css', '.json': 'application/json', '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
+  '.ico': 'image/x-icon', '.woff2': 'font/woff2', '.txt': 'text/plain; charset=utf-8',
+  '.wav': 'audio/wav', '.ogg': 'audio/ogg', '.opus': 'audio/ogg', '.mp3': 'audio/mpeg',
+  '.webm': 'audio/webm', '.m4a': 'audio/mp4',
+};
+
+export async function serve(root) {
+  const site = { offline: false, broken: new Map(), requests: [] };
+  const server = createServer(async (request, response) => {
+    if (site.offline) {
+      request.socket.destroy();
+      return;
+    }
+    let path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    if (path.endsWith('/')) path += 'index.html';
+    site.requests.push(path);
+    const fault = site.broken.get(path);
+    try {
+      if (fault === 'missing') throw new Error('missing');
+      const body = fault === 'corrupt' ? Buffer.from('not what was asked for')
+        : await readFile(join(root, normalize(path)));
+      response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404, { 'Content-Type': 'text/plain' });
+      response.end('not found');
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  site.origin = `http://127.0.0.1:${server.address().port}`;
+  site.close = () => {
+    server.closeAllConnections();
+    return new Promise((resolve) => server.close(resolve));
+  };
+  return site;
+}
