@@ -1,6 +1,7 @@
 // Serves a folder on 127.0.0.1 at a free port, as a static host would, with switches that a
 // check turns: the network off (every connection cut, as a browser sees a lost network) and
-// files answered as missing or corrupt. Shared by the web check and the web benchmarks.
+// files answered as missing or corrupt. It notes each file it sends and its size, for the web
+// benchmarks, which share it.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -15,7 +16,7 @@ const types = {
 };
 
 export async function serve(root) {
-  const site = { offline: false, broken: new Map(), requests: [] };
+  const site = { offline: false, broken: new Map(), sent: [] };
   const server = createServer(async (request, response) => {
     if (site.offline) {
       request.socket.destroy();
@@ -23,13 +24,14 @@ export async function serve(root) {
     }
     let path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (path.endsWith('/')) path += 'index.html';
-    site.requests.push(path);
     const fault = site.broken.get(path);
     try {
       if (fault === 'missing') throw new Error('missing');
       const body = fault === 'corrupt' ? Buffer.from('not what was asked for')
         : await readFile(join(root, normalize(path)));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'application/octet-stream' });
+      const type = types[extname(path)] ?? 'application/octet-stream';
+      site.sent.push({ path, type, bytes: body.length });
+      response.writeHead(200, { 'Content-Type': type });
       response.end(body);
     } catch {
       response.writeHead(404, { 'Content-Type': 'text/plain' });
