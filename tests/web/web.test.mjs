@@ -85,9 +85,12 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
     const requested = [];
     const pageErrors = [];
     let browser;
-    const launch = (language) => {
+    const launch = async (language) => {
       profiles.push(mkdtempSync(join(tmpdir(), 'krimvel-profile-')));
-      return launchBrowser(language, profiles.at(-1));
+      const began = performance.now();
+      const launched = await launchBrowser(language, profiles.at(-1));
+      console.log(`${browserName} in ${language} started in ${Math.round(performance.now() - began)} ms`);
+      return launched;
     };
     before(async () => { browser = await launch('en-US'); });
     after(async () => {
