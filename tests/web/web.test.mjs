@@ -53,7 +53,9 @@ function instrumentPage() {
     text: document.getElementById('printed').innerText,
     spoken: [...document.getElementById('spoken').children].map((child) => child.textContent),
   });
-  for (const [prototype, method] of [[HTMLMediaElement.prototype, 'play'], [AudioScheduledSourceNode.prototype, 'start']]) {
+  // AudioBufferSourceNode has a start of its own, which does not call its parent's.
+  for (const [prototype, method] of [[HTMLMediaElement.prototype, 'play'],
+    [AudioScheduledSourceNode.prototype, 'start'], [AudioBufferSourceNode.prototype, 'start']]) {
     const original = prototype[method];
     prototype[method] = function (...args) {
       check.plays += 1;
