@@ -211,6 +211,8 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
 
     test("on a phone's screen the whole window shows, in proportion, with targets of 24 px", async () => {
       const problems = [];
+      // Chromium emulates a phone (its viewport meta tag, touch); desktop Firefox takes only the
+      // size, as BiDi has no mobile emulation.
       for (const [orientation, width, height] of [['portrait', 360, 640], ['landscape', 740, 360]]) {
         const page = await open(browser, { width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: width > height });
         await press(page, 'computer');
