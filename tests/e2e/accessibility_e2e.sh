@@ -15,6 +15,10 @@ source "$here/xsession.sh"
 start_xvfb 96
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
 started_pids+=($!)
+# Until the launcher owns its name, a call to it makes D-Bus start a second launcher, and on a
+# busy machine Orca and the program can then be told of two different accessibility buses.
+gdbus wait --session --timeout 30 org.a11y.Bus ||
+  fail "the accessibility bus did not start: $(cat "$workdir/atspi.log")"
 # As on a desktop whose screen reader is on: Qt and Orca both ask.
 for property in IsEnabled ScreenReaderEnabled; do
   timeout 10 bash -c "until gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
