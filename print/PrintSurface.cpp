@@ -45,6 +45,7 @@ std::string printedText(const PrintValue& value)
 void PrintSurface::clear()
 {
     runs_.clear();
+    spoken_.clear();
     cursorX_ = 0;
     cursorY_ = 0;
     cursorLine_ = 1;
@@ -58,6 +59,7 @@ double PrintSurface::lineHeight() const
 void PrintSurface::print(PrintStatement statement)
 {
     for (const PrintItem& item : statement) {
+        spoken_.add(item.value);
         std::string text = printedText(item.value);
         if (!text.empty()) {
             const double width = measure_.textWidth(text);
@@ -68,6 +70,7 @@ void PrintSurface::print(PrintStatement statement)
             cursorX_ = 0;
             cursorY_ += measure_.lineHeight();
             ++cursorLine_;
+            spoken_.endLine();
         }
     }
 }
