@@ -7,6 +7,8 @@ const printPixels = 21;
 const twipsPerPixel = 15;
 
 export const printFont = `700 ${printPixels}px "${faces.print.family}"`;
+// The print font's size in twips: a width in twips over this is a width in ems.
+export const printEmTwips = printPixels * twipsPerPixel;
 
 // The desktop's line spacing: the face's ascent, descent and line gap, each rounded to whole
 // pixels. A canvas reports the first two but not the gap, so all three come from the face.

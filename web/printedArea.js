@@ -1,6 +1,8 @@
 // Shows what a press printed: one element per printed line, at the top the core gives it, each
 // run after the other where the core placed it, so that the text reads, selects and copies as
 // the printed lines. The lines of the last press are also said once through the live region.
+import { printEmTwips } from './measure.js';
+
 export function showPrinted(area, spoken, result, lineHeight) {
   const lines = new Map();
   for (const run of result.runs) {
@@ -18,6 +20,9 @@ export function showPrinted(area, spoken, result, lineHeight) {
     }
   }
   area.replaceChildren(...elements);
+  // For the printed page, whose lines are as large as its width lets the widest be.
+  const widest = Math.max(0, ...result.runs.map((run) => run.x + run.width));
+  area.style.setProperty('--widest-ems', String(widest / printEmTwips));
   // After the event that printed them: a screen reader first says where the focus went.
   setTimeout(() => {
     spoken.replaceChildren(...result.spoken.map((utterance) => {
