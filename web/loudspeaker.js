@@ -8,10 +8,10 @@ const soundFile = 'sound/loudspeaker.mp3';
 
 export function wireLoudspeaker(button, problem, showInstructions) {
   // The focus returning with the browser window, after a switch to another one, is not a move
-  // from another control: the element keeps being the active one while the window is away.
+  // from another control: the focus left with the window, which no longer has it.
   let leftWithWindow = false;
   button.addEventListener('blur', () => {
-    leftWithWindow = document.activeElement === button;
+    leftWithWindow = !document.hasFocus();
   });
   button.addEventListener('focus', () => {
     if (!leftWithWindow) {
