@@ -43,7 +43,14 @@ async function press(command) {
   } catch {
     return;
   }
-  const result = loaded.core.press(command, pattern);
+  let result;
+  try {
+    result = loaded.core.press(command, pattern);
+  } catch (error) {
+    // What the last press printed stays; the core says what went wrong.
+    showProblem(error.message);
+    return;
+  }
   showPrinted(byId('printed'), byId('spoken'), result, loaded.measure.lineHeight());
 }
 
