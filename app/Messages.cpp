@@ -3,6 +3,7 @@
 #include "Language.h"
 #include "SoundPlayback.h"
 #include "Terminal.h"
+#include "UserAsksQtForMessages.h"
 
 #include <QMutex>
 #include <cstdlib>
@@ -114,10 +115,7 @@ namespace Messages {
 
 void watchStart()
 {
-    for (const char* name :
-         {"QT_LOGGING_RULES", "QT_LOGGING_CONF", "QT_DEBUG_PLUGINS", "QT_FATAL_WARNINGS"}) {
-        userAsks = userAsks || !qEnvironmentVariableIsEmpty(name);
-    }
+    userAsks = userAsksQtForMessages();
     holding = true;
     qtHandler = qInstallMessageHandler(handle);
 }

@@ -4,9 +4,9 @@
 // platform, its messages are held back: where it can start none, Qt would end the process
 // with a core dump after several lines; instead the program says in one line which display
 // it could not open, and exits with status 1. Where it cannot tell (a platform that does not
-// exist or will not load), or the user asks Qt to speak (QT_LOGGING_RULES, QT_LOGGING_CONF,
-// QT_DEBUG_PLUGINS, QT_FATAL_WARNINGS), Qt's own words come as Qt prints them. The
-// loudspeaker's reasons to stay silent, in soundLog(), become lines "krimvel: ...".
+// exist or will not load), or the user asks Qt to speak (userAsksQtForMessages()), Qt's own
+// words come as Qt prints them. The loudspeaker's reasons to stay silent, in soundLog(),
+// become lines "krimvel: ...".
 namespace Messages {
 
 void watchStart(); // just before the application object is made

@@ -2,11 +2,14 @@
 
 #include "RandomSource.h"
 #include "drawCommands.h"
+#include "showInstructions.h"
 #include "support/FixedMeasure.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -136,6 +139,93 @@ TEST_F(PrintSurfaceTest, PrintedLinesReadLikeTheWindowWithoutTheBlankLinesAbove)
     printItems({{39.0f, RunOn}, {5.0f, RunOn}});
     EXPECT_EQ(printedLines(surface), " 1  - \n\n 39  5 ")
         << "a blank line between printed lines stays, trailing blanks stay";
+}
+
+constexpr std::string_view english = "Combination %1: %2";
+
+TEST_F(PrintSurfaceTest, EachPrintedLineIsSpokenByWhatItsItemsAre)
+{
+    using Statement = std::vector<PrintItem>;
+    const std::string_view dash = " - ";
+    const std::string_view caption = " KOMBINACIJA ";
+    struct Row
+    {
+        const char* tag;
+        std::vector<Statement> statements;
+        std::string_view pattern;
+        std::vector<std::string> spoken;
+    };
+    const Row rows[] = {
+        {"a combination says its label, then its numbers",
+         {{{std::int16_t{3}, RunOn}, {dash, RunOn}, {caption, RunOn}, {dash, RunOn}},
+          {{5.0f, RunOn}},
+          {{27.0f, RunOn}},
+          {{{}, LineEnd}}},
+         english,
+         {"Combination 3: 5, 27"}},
+        {"the caller's pattern says it, placeholders in any order",
+         {{{std::int16_t{10}, RunOn}, {caption, RunOn}, {39.0f, LineEnd}}},
+         "%2 (%1)",
+         {"39 (10)"}},
+        {"numbers alone are a list, blank lines say nothing",
+         {{{{}, LineEnd}}, {{{}, LineEnd}}, {{39.0f, RunOn}}, {{5.0f, RunOn}}},
+         english,
+         {"39, 5"}},
+        {"a text is its words without the staggering blanks",
+         {{{std::string_view("                 VI SAMO  UPISITE "), LineEnd}},
+          {{{}, LineEnd}},
+          {{std::string_view(" SRECNO !!!"), LineEnd}}},
+         english,
+         {"VI SAMO UPISITE", "SRECNO !!!"}},
+        {"a dash is not spoken, texts and numbers keep their order",
+         {{{std::string_view("A"), RunOn}, {dash, RunOn}, {7.0f, RunOn}, {caption, LineEnd}}},
+         english,
+         {"A 7 KOMBINACIJA"}},
+    };
+    for (const Row& row : rows) {
+        surface.clear();
+        for (const Statement& statement : row.statements) {
+            surface.print(statement);
+        }
+        EXPECT_EQ(surface.spoken().lines(row.pattern), row.spoken) << row.tag;
+    }
+}
+
+// The numbers of a printed line, read back from its text.
+std::vector<std::string> numbersIn(const std::string& line)
+{
+    std::vector<std::string> numbers;
+    std::string number;
+    for (const char c : line + ' ') {
+        if (c >= '0' && c <= '9') {
+            number += c;
+        } else if (!number.empty()) {
+            numbers.push_back(std::exchange(number, {}));
+        }
+    }
+    return numbers;
+}
+
+TEST_F(PrintSurfaceTest, WhatIsSpokenAfterACommandIsWhatItPrinted)
+{
+    RandomSource source;
+    showTenCombinations(surface, source);
+    const std::vector<std::string> spoken = surface.spoken().lines(english);
+    const auto lines = linesOf(surface);
+    ASSERT_EQ(spoken.size(), lines.size());
+    auto line = lines.begin();
+    for (const std::string& said : spoken) {
+        EXPECT_EQ(numbersIn(said), numbersIn(line->second)) << said;
+        ++line;
+    }
+    EXPECT_EQ(spoken.front().rfind("Combination 1: ", 0), 0u) << spoken.front();
+
+    showInstructions(surface);
+    EXPECT_EQ(surface.spoken().lines(english),
+              (std::vector<std::string>{"DOZVOLITE KOMPJUTERU DA IGRA UMESTO VAS",
+                                        "VI SAMO UPISITE BROJEVE NA LISTIC", "I OBAVEZNO UPLATITE",
+                                        "SRECNO !!!"}))
+        << "the clear forgot the combinations";
 }
 
 } // namespace

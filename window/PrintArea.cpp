@@ -1,12 +1,12 @@
 #include "PrintArea.h"
 
 #include "LineAnnouncement.h"
-#include "SpokenLines.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -56,7 +56,13 @@ void PrintArea::showChange(const QString& before)
 void PrintArea::announce()
 {
     announcementDue_ = false;
-    announceLines(this, spokenLines(surface_));
+    // The pattern keeps the context it has always had in the translations.
+    const QString combination = QCoreApplication::translate("SpokenLines", "Combination %1: %2");
+    QStringList lines;
+    for (const std::string& line : surface_.spoken().lines(combination.toStdString())) {
+        lines << QString::fromStdString(line);
+    }
+    announceLines(this, lines);
 }
 
 QString PrintArea::text() const

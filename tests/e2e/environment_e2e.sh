@@ -9,7 +9,9 @@ set -euo pipefail
 binary=$1
 # The messages are checked in English, then in each script of Serbian.
 export LC_ALL=C.UTF-8
-unset LANGUAGE QT_LOGGING_RULES QT_LOGGING_CONF QT_DEBUG_PLUGINS QT_FATAL_WARNINGS
+unset LANGUAGE QT_LOGGING_RULES QT_LOGGING_CONF QT_DEBUG_PLUGINS QT_FATAL_WARNINGS QT_FATAL_CRITICALS
+# Nor any qtlogging.ini of the user's or the system's: where there is none.
+export XDG_CONFIG_HOME=/nonexistent XDG_CONFIG_DIRS=/nonexistent
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # check WHAT STATUS LINES PATTERN COMMAND...: LINES is how many lines it says ("many": more

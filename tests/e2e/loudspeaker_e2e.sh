@@ -5,13 +5,16 @@
 # PulseAudio null sink, and the audio stack is loaded only then; so it does in the program
 # installed into a folder of its own, as from an unpacked package; a stream cut off while it
 # plays is said once. A copy of the program without its sound module beside it says that the
-# installation is broken, stays silent and carries on.
-# Usage: loudspeaker_e2e.sh BINARY instructions|playback|installed|without-module
+# installation is broken, stays silent and carries on. Where the user asks Qt for the audio
+# backend's messages in a qtlogging.ini, Qt's own reason for no output comes before that line.
+# Usage: loudspeaker_e2e.sh BINARY instructions|playback|installed|without-module|asked
 # Exits with 77 (skipped) when a check that needs a sound server cannot have one.
 set -euo pipefail
 binary=$1
 mode=$2
 source "$(dirname "$0")/xsession.sh"
+# Configuration folders of the test's own: a qtlogging.ini of the user's would let Qt speak.
+export XDG_CONFIG_HOME=$workdir/config XDG_CONFIG_DIRS=$workdir/config
 
 # A private sound server, stopped by its process id on exit.
 start_pulseaudio() {
@@ -28,7 +31,10 @@ start_pulseaudio() {
   started_pids+=("$pulse_pid")
 }
 
-if [[ $mode != instructions ]]; then
+if [[ $mode == asked ]]; then
+  mkdir -p "$XDG_CONFIG_HOME/QtProject"
+  printf '[Rules]\nqt.multimedia.*=true\n' >"$XDG_CONFIG_HOME/QtProject/qtlogging.ini"
+elif [[ $mode != instructions ]]; then
   if ! command -v pulseaudio >/dev/null || ! start_pulseaudio; then
     echo "SKIPPED: PulseAudio could not start here ($(tail -1 "$workdir/pulse.log" 2>/dev/null))"
     exit 77
@@ -68,7 +74,14 @@ kill -0 "$program_pid" || fail "the program ended after a double-click"
   fail "expected the one line about the silent loudspeaker, got: $(cat "$workdir/program.log")"
 fi
 
-if [[ $mode != instructions ]]; then
+if [[ $mode == asked ]]; then
+  xdotool mousemove --window "$window" 528 24 click --repeat 2 --delay 80 1
+  sleep 0.5
+  grep -q "pa_context_connect() failed" "$workdir/program.log" ||
+    fail "Qt's audio backend did not say why there is no output: $(cat "$workdir/program.log")"
+  grep -qx "krimvel: nema zvučnog izlaza; zvučnik ostaje nem" "$workdir/program.log" ||
+    fail "the line about the silent loudspeaker is missing: $(cat "$workdir/program.log")"
+elif [[ $mode != instructions ]]; then
   ! grep -q libQt6Multimedia "/proc/$program_pid/maps" || fail "the audio stack loaded at start"
   xdotool mousemove --window "$window" 528 24 click --repeat 2 --delay 80 1
   playing=""

@@ -1,7 +1,11 @@
 #include "CommandLine.h"
 
 #include "Language.h"
+#include "UserAsksQtForMessages.h"
 
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,6 +67,66 @@ TEST(LanguageTest, SerbianInEitherScriptAndEnglishForEveryOtherLanguage)
     for (const auto& row : rows) {
         EXPECT_EQ(Language::translationFor(row.language, row.latinModifier), row.translation)
             << row.language << (row.latinModifier ? " @latin" : "");
+    }
+}
+
+// Each way Qt reads of asking it for its messages, values Qt reads as "off", and rules files
+// where Qt does not look; "~" is a new HOME for each row. (Windows has other folders.)
+TEST(QtMessagesTest, EveryWayOfAskingQtCountsAndNothingElse)
+{
+    const QString ini = "/QtProject/qtlogging.ini";
+    const struct
+    {
+        const char* variable;
+        QString value;
+        QString rulesFile;
+        bool asked;
+    } rows[] = {
+        {"QT_LOGGING_RULES", "", "", false},
+        {"QT_LOGGING_RULES", "qt.multimedia.*=true", "", true},
+        {"QT_LOGGING_CONF", "~/rules.ini", "", true},
+        {"QT_DEBUG_PLUGINS", "1", "", true},
+        {"QT_DEBUG_PLUGINS", "0", "", false},
+        {"QT_FATAL_WARNINGS", "yes", "", true},
+        {"QT_FATAL_CRITICALS", "0", "", false},
+#ifndef Q_OS_WIN
+        {"XDG_CONFIG_HOME", "~/config", "~/config" + ini, true},
+        {"XDG_CONFIG_HOME", "", "~/.config" + ini, true},
+        {"XDG_CONFIG_DIRS", "~/etc:~/config", "~/config" + ini, true},
+        {"XDG_CONFIG_HOME", "~/config", "~/.config" + ini, false},
+        {"XDG_CONFIG_HOME", "~/config", "~/config/qtlogging.ini", false},
+#endif
+    };
+    const QStringList touched = QString("HOME XDG_CONFIG_HOME XDG_CONFIG_DIRS QT_LOGGING_RULES "
+                                        "QT_LOGGING_CONF QT_DEBUG_PLUGINS QT_FATAL_WARNINGS "
+                                        "QT_FATAL_CRITICALS")
+                                    .split(' ');
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    // The tests' own mode would look in ~/.qttest instead.
+    const bool testMode = QStandardPaths::isTestModeEnabled();
+    QStandardPaths::setTestModeEnabled(false);
+    for (const auto& row : rows) {
+        const QTemporaryDir home;
+        const auto inHome = [&](QString path) { return path.replace('~', home.path()); };
+        for (const QString& name : touched) {
+            qunsetenv(qPrintable(name));
+        }
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(inHome("~/etc"))); // not /etc/xdg
+        qputenv(row.variable, QFile::encodeName(inHome(row.value)));
+        // (A file name or no call: Qt's warning about none would be fatal with QT_FATAL_WARNINGS.)
+        if (!row.rulesFile.isEmpty()) {
+            QDir().mkpath(QFileInfo(inHome(row.rulesFile)).path());
+            QFile(inHome(row.rulesFile)).open(QIODevice::WriteOnly);
+        }
+        EXPECT_EQ(userAsksQtForMessages(), row.asked)
+            << row.variable << "=" << row.value.toStdString() << ", "
+            << row.rulesFile.toStdString();
+    }
+    QStandardPaths::setTestModeEnabled(testMode);
+    for (const QString& name : touched) {
+        (void)(before.contains(name) ? qputenv(qPrintable(name), before.value(name).toLocal8Bit())
+                                     : qunsetenv(qPrintable(name)));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintItem.h"
+#include "SpokenLines.h"
 
 #include <map>
 #include <string>
@@ -25,6 +26,7 @@ struct PrintedRun
 // The window's text output: a print position and the text printed since the last clear.
 // The text is kept so that the window can paint it again whenever it is repainted:
 // numbers must survive a minimise or a covering window until the user has copied them.
+// What a screen reader says of it is gathered at the same time, from the items themselves.
 class PrintSurface
 {
 public:
@@ -38,6 +40,7 @@ public:
     double cursorY() const { return cursorY_; }
     double lineHeight() const;
     const std::vector<PrintedRun>& runs() const { return runs_; }
+    const SpokenLines& spoken() const { return spoken_; }
 
 private:
     const TextMeasure& measure_;
@@ -45,6 +48,7 @@ private:
     double cursorY_ = 0;
     int cursorLine_ = 1;
     std::vector<PrintedRun> runs_;
+    SpokenLines spoken_;
 };
 
 // How an item reads when printed: numbers get a leading blank (or a minus sign) and a

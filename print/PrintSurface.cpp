@@ -7,17 +7,25 @@
 
 namespace {
 
-// Whole floats below 2^24 are exact integers; anything else keeps its shortest form.
+// Whole floats below 2^24 are exact integers; anything else keeps its shortest form. The
+// commands print whole numbers only, so the fraction is a fallback that none of them reaches.
 std::string numberDigits(double value)
 {
     char buffer[64];
-    std::to_chars_result result;
     if (std::trunc(value) == value && std::fabs(value) < 0x1p24) {
-        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
-    } else {
-        result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+        return std::string(buffer, result.ptr);
     }
+#if defined(__cpp_lib_to_chars)
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
     return std::string(buffer, result.ptr);
+#else
+    // Emscripten's libc++ cannot write floats with to_chars, and printf would add 9 KB to the
+    // web page for values that no command prints: there such a value stops the core, which
+    // core.js reports as an error.
+    __builtin_trap();
+#endif
 }
 
 std::string printedNumber(double value)
@@ -45,6 +53,7 @@ std::string printedText(const PrintValue& value)
 void PrintSurface::clear()
 {
     runs_.clear();
+    spoken_.clear();
     cursorX_ = 0;
     cursorY_ = 0;
     cursorLine_ = 1;
@@ -58,6 +67,7 @@ double PrintSurface::lineHeight() const
 void PrintSurface::print(PrintStatement statement)
 {
     for (const PrintItem& item : statement) {
+        spoken_.add(item.value);
         std::string text = printedText(item.value);
         if (!text.empty()) {
             const double width = measure_.textWidth(text);
@@ -68,6 +78,7 @@ void PrintSurface::print(PrintStatement statement)
             cursorX_ = 0;
             cursorY_ += measure_.lineHeight();
             ++cursorLine_;
+            spoken_.endLine();
         }
     }
 }

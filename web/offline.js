@@ -1,0 +1,21 @@
+// Keeps this version's files for use without a connection, through the service worker. Where
+// the browser keeps nothing (a private window, storage refused, a page not served over HTTPS)
+// the page works all the same, online only, and says so in one quiet line.
+import { tr } from './language.js';
+
+export function keepForOffline(note) {
+  const sayOnlineOnly = () => {
+    note.textContent = tr('WebPage', 'Here the page works only while online: this browser keeps no files for use without a connection.');
+  };
+  if (!('serviceWorker' in navigator)) {
+    sayOnlineOnly();
+    return;
+  }
+  // Once the page has loaded, so that caching its files never competes with showing it.
+  const register = () => navigator.serviceWorker.register('sw.js').catch(sayOnlineOnly);
+  if (document.readyState === 'complete') {
+    register();
+  } else {
+    window.addEventListener('load', register, { once: true });
+  }
+}

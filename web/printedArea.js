@@ -1,0 +1,57 @@
+// Shows what a press printed: one element per printed line, at the top the core gives it, each
+// run after the other where the core placed it, so that the text reads, selects and copies as
+// the printed lines. The lines of the last press are also said once through the live region.
+import { printEmTwips } from './measure.js';
+
+export function showPrinted(area, spoken, result, lineHeight) {
+  const lines = new Map();
+  for (const run of result.runs) {
+    if (!lines.has(run.line)) {
+      lines.set(run.line, []);
+    }
+    lines.get(run.line).push(run);
+  }
+  const elements = [];
+  if (lines.size > 0) {
+    const first = Math.min(...lines.keys());
+    const last = Math.max(...lines.keys());
+    for (let line = first; line <= last; line++) {
+      elements.push(lineElement(lines.get(line) ?? [], line, lineHeight));
+    }
+  }
+  area.replaceChildren(...elements);
+  // For the printed page, whose lines are as large as its width lets the widest be.
+  const widest = Math.max(0, ...result.runs.map((run) => run.x + run.width));
+  area.style.setProperty('--widest-ems', String(widest / printEmTwips));
+  // After the event that printed them: a screen reader first says where the focus went.
+  setTimeout(() => {
+    spoken.replaceChildren(...result.spoken.map((utterance) => {
+      const element = document.createElement('p');
+      element.textContent = utterance;
+      return element;
+    }));
+  }, 0);
+}
+
+function lineElement(runs, line, lineHeight) {
+  const element = document.createElement('div');
+  const top = runs.length > 0 ? runs[0].y : (line - 1) * lineHeight;
+  element.style.setProperty('--top', String(top));
+  element.style.setProperty('--height', String(lineHeight));
+  if (runs.length === 0) {
+    // A blank line between two printed ones still counts when the lines are copied.
+    element.append(document.createElement('br'));
+    return element;
+  }
+  let end = 0;
+  for (const run of runs) {
+    const span = document.createElement('span');
+    span.textContent = run.text;
+    if (run.x !== end) {
+      span.style.setProperty('--gap', String(run.x - end));
+    }
+    end = run.x + run.width;
+    element.append(span);
+  }
+  return element;
+}
