@@ -185,7 +185,7 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       const violations = [];
       for (const [state, reach] of [['at start'], ['after KOMPJUTER', 'computer'], ['with the instructions', 'instructions']]) {
         if (reach) await press(page, reach).then(() => page.waitForFunction(() => window.krimvelCheck.shown().spoken.length));
-        const found = await page.evaluate(async () => (await window.axe.run(document, { resultTypes: ['violations'] }))
+        const found = await page.evaluate(async () => (await window.axe.run(document, { resultTypes: ['violations'], rules: { 'target-size': { enabled: true } } }))
           .violations.map((v) => `${v.id} (${v.help}): ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
         violations.push(...found.map((v) => `${state}: ${v}`));
       }
