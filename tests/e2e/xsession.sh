@@ -4,11 +4,21 @@
 started_pids=()
 cleanup() {
   for pid in "${started_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  # A daemon (PulseAudio) is no child to wait for, and may still write its files while it ends.
+  # A daemon (PulseAudio) is no child to wait for, and may still write its files while it ends;
+  # a compositor still starting up may not end on SIGTERM at all. Each gets five seconds, then
+  # SIGKILL, so that the wait below is bounded.
+  # (An ended child stays a zombie until the wait: it counts as gone.)
+  alive() {
+    local stat
+    read -r stat 2>/dev/null <"/proc/$1/stat" || return 1
+    stat=${stat##*) }
+    [[ ${stat%% *} != Z ]]
+  }
   for pid in "${started_pids[@]}"; do
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 50); do alive "$pid" || break; sleep 0.1; done
+    ! alive "$pid" || kill -KILL "$pid" 2>/dev/null || true
   done
+  wait 2>/dev/null || true
   [[ -n ${workdir:-} ]] && rm -rf "$workdir"
 }
 trap cleanup EXIT
