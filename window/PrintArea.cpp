@@ -133,11 +133,6 @@ void PrintArea::copy() const
 
 void PrintArea::paintEvent(QPaintEvent* /*event*/)
 {
-    // Nothing printed yet, as when the window first shows: the print font's face is not loaded
-    // until there is something to print with it.
-    if (surface_.runs().empty()) {
-        return;
-    }
     QPainter painter(this);
     painter.setFont(font_);
     painter.setPen(printColour);

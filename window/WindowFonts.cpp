@@ -80,7 +80,7 @@ QFont arialBold(double points)
 {
     const QStringList faces = installed(arialFaces);
     QFont font = boldFont(arialFaces, faces, points);
-    // Arial and its twins need no measuring, which would load the face before it is drawn.
+    // Arial and its twins have Arial's widths already.
     if (faces.isEmpty()) {
         narrowToArialWidths(font);
     }
