@@ -9,7 +9,8 @@ turned by one from the run before, and times from just before the start to the X
 first damage report on the program's window: the first pixels it put on its window, whatever
 it did before. The window is told apart from the toolkit's hidden ones and a window manager's
 frames by its size when it is made. Prints one line per program, in the order given, the
-baseline last: "MEDIAN_MS MIN_MS MAX_MS RATIO", the ratio of its median to the baseline's.
+baseline last: "MEDIAN_MS MIN_MS MAX_MS RATIO PEAK_MIB", the ratio of its median to the
+baseline's, and the median of its peak resident memory (VmHWM) read at that first damage.
 Two untimed runs of each come first, to fill the disk and font caches.
 """
 
@@ -54,8 +55,18 @@ class Event(ctypes.Union):
         return kind.from_buffer(self, offset).value
 
 
-def first_paint_ms(display, damage_event, size, command):
-    """Starts `command`, returns the milliseconds to its window's first damage, ends it."""
+def peak_mib(pid):
+    """The process's peak resident memory so far, in MiB."""
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    raise SystemExit(f"first-paint.py: no VmHWM for process {pid}")
+
+
+def first_paint(display, damage_event, size, command):
+    """Starts `command`; returns the milliseconds to its window's first damage and its peak
+    memory by then; ends it."""
     watched = set()
     event = Event()
     started = time.monotonic()
@@ -73,7 +84,7 @@ def first_paint_ms(display, damage_event, size, command):
                 xlib.XFlush(display)
                 watched.add(window)
             elif event.type == damage_event and event.field(32, ctypes.c_ulong) in watched:
-                return (time.monotonic() - started) * 1e3
+                return (time.monotonic() - started) * 1e3, peak_mib(process.pid)
         raise SystemExit(f"first-paint.py: no window of {size[0]}x{size[1]} painted by "
                          f"{command[0]} within {WAIT_SECONDS} s")
     finally:
@@ -105,18 +116,20 @@ def main():
         raise SystemExit("first-paint.py: the X server has no DAMAGE extension")
     xlib.XSelectInput(display, xlib.XDefaultRootWindow(display), SUBSTRUCTURE_NOTIFY_MASK)
     times = [[] for _ in commands]
+    peaks = [[] for _ in commands]
     for run in range(runs + 2):
         # Turning the order cancels any advantage of coming after another.
         for slot in range(len(commands)):
             which = (run + slot) % len(commands)
-            ms = first_paint_ms(display, event_base.value, size, commands[which])
+            ms, mib = first_paint(display, event_base.value, size, commands[which])
             if run >= 2:
                 times[which].append(ms)
+                peaks[which].append(mib)
     baseline = statistics.median(times[-1])
-    for program_times in times:
+    for program_times, program_peaks in zip(times, peaks):
         median = statistics.median(program_times)
         print(f"{median:.1f} {min(program_times):.1f} {max(program_times):.1f} "
-              f"{median / baseline:.2f}")
+              f"{median / baseline:.2f} {statistics.median(program_peaks):.1f}")
 
 
 if __name__ == "__main__":

@@ -1,48 +1,75 @@
-
 #include "Form1.h"
-#include "NextPaint.h"
 #include "RandomSource.h"
-#include "firstPaint.h"
-#include "probeModes.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
+
+// Presses in KRIMVEL's window, shown as the program shows it, each followed by the event loop
+// until the window's repaint has been flushed to the screen. Prints "key value" lines.
+//   press_probe click [PRESSES]  KOMPJUTER presses, each timed to the end of its repaint
+//   press_probe soak [PRESSES]   the three buttons in turn: the peak memory after the first
+//                                1,000 presses and after all of them
 
 namespace {
 
-// Runs the event loop, as the program's own would, until the next paint has been flushed.
-bool runUntilPainted(NextPaint& nextPaint)
+// Runs the event loop until `window`'s next paint has finished and been flushed: the queued
+// call runs only once the repaint in progress is over, children included. False if none
+// comes within five seconds.
+class PaintWaiter : public QObject
 {
-    QEventLoop loop;
-    bool painted = false;
-    nextPaint.then([&] {
-        painted = true;
-        loop.quit();
-    });
-    // A timer of its own, gone with the loop: a single-shot one would live on for its five
-    // seconds, and a soak would be measuring thousands of them.
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timeout.start(5000);
-    loop.exec();
-    return painted;
-}
+public:
+    explicit PaintWaiter(QWidget& window) { window.installEventFilter(this); }
 
-void settle(int milliseconds)
+    bool waitForPaint()
+    {
+        QEventLoop loop;
+        loop_ = &loop;
+        // A timer of its own, gone with the loop: a single-shot one would live on for its
+        // five seconds, and a soak would be measuring thousands of them.
+        QTimer timeout;
+        QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+        timeout.start(5000);
+        const bool painted = loop.exec() == 0;
+        loop_ = nullptr;
+        return painted;
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && loop_ != nullptr) {
+            QMetaObject::invokeMethod(loop_, "quit", Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QEventLoop* loop_ = nullptr;
+};
+
+long peakKib()
 {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
 }
 
 // A press and a release of the left button in the middle of `button`, queued for the event
@@ -50,12 +77,11 @@ void settle(int milliseconds)
 void postPress(QPushButton* button)
 {
     const QPointF centre = QRectF(button->rect()).center();
-    const QPointF global = button->mapToGlobal(centre);
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QCoreApplication::postEvent(
-            button, new QMouseEvent(type, centre, global, Qt::LeftButton, held, Qt::NoModifier));
+        QCoreApplication::postEvent(button, new QMouseEvent(type, centre, button->mapToGlobal(centre),
+                                                            Qt::LeftButton, held, Qt::NoModifier));
     }
 }
 
@@ -67,35 +93,14 @@ double percentile(std::vector<double> samples, double fraction)
     return samples[std::max<std::size_t>(rank, 1) - 1];
 }
 
-// Shows the window and waits for its first paint and for what start-up still sends it: late
-// exposes and focus changes must not be taken for a press's paint.
-bool showAndSettle(Form1& form, NextPaint& nextPaint)
+int fail(const char* what)
 {
-    form.showCentred();
-    if (!runUntilPainted(nextPaint)) {
-        std::fprintf(stderr, "startup_probe: the window was never painted\n");
-        return false;
-    }
-    settle(300);
-    return true;
+    std::fprintf(stderr, "press_probe: %s\n", what);
+    return 1;
 }
 
-} // namespace
-
-int measureClicks(int presses)
+int measureClicks(PaintWaiter& paints, QPushButton* kompjuter, int presses)
 {
-    RandomSource source;
-    Form1 form(source);
-    NextPaint nextPaint(form);
-    if (!showAndSettle(form, nextPaint)) {
-        return 1;
-    }
-
-    auto* kompjuter = form.findChild<QPushButton*>(QStringLiteral("Command1"));
-    if (kompjuter == nullptr) {
-        std::fprintf(stderr, "startup_probe: no KOMPJUTER button (Command1)\n");
-        return 1;
-    }
     // The first presses fill glyph and style caches; they are reported apart.
     constexpr int warmUp = 10;
     std::vector<double> micros;
@@ -105,9 +110,8 @@ int measureClicks(int presses)
         QElapsedTimer timer;
         timer.start();
         kompjuter->click();
-        if (!runUntilPainted(nextPaint)) {
-            std::fprintf(stderr, "startup_probe: no paint after a press\n");
-            return 1;
+        if (!paints.waitForPaint()) {
+            return fail("no paint after a press");
         }
         const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e3;
         if (press == 0) {
@@ -116,61 +120,73 @@ int measureClicks(int presses)
             micros.push_back(elapsed);
         }
     }
-    std::printf("click_samples %d\n", presses);
-    std::printf("click_first_us %.1f\n", first);
-    std::printf("click_median_us %.1f\n", percentile(micros, 0.5));
-    std::printf("click_p95_us %.1f\n", percentile(micros, 0.95));
-    std::printf("click_max_us %.1f\n", percentile(micros, 1.0));
+    std::printf("click_first_us %.1f\nclick_median_us %.1f\nclick_p95_us %.1f\n", first,
+                percentile(micros, 0.5), percentile(micros, 0.95));
     return 0;
 }
 
-int soakPresses(int presses)
+int soakPresses(Form1& form, PaintWaiter& paints, int presses)
 {
-    RandomSource source;
-    Form1 form(source);
-    NextPaint nextPaint(form);
-    if (!showAndSettle(form, nextPaint)) {
-        return 1;
-    }
-
-    std::array<QPushButton*, 3> buttons{};
+    QPushButton* buttons[3] = {};
     const char* const names[] = {"Command1", "Command3", "Command2"};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i] = form.findChild<QPushButton*>(QLatin1String(names[i]));
-        if (buttons[i] == nullptr) {
-            std::fprintf(stderr, "startup_probe: no button %s\n", names[i]);
-            return 1;
+    for (int i = 0; i < 3; ++i) {
+        if ((buttons[i] = form.findChild<QPushButton*>(QLatin1String(names[i]))) == nullptr) {
+            return fail("a command button is missing");
         }
     }
     // The first presses fill the glyph, style and allocator caches: what stays after them is
     // the figure later presses must not grow from.
     constexpr int settled = 1000;
     long peakSettled = 0;
-    QElapsedTimer timer;
-    timer.start();
     for (int press = 0; press < presses;) {
         QCoreApplication::processEvents();
-        // A round of the three buttons, then the window's repaint. Each press repaints its
-        // button at once anyway; waiting for the whole window after every press would take
-        // the soak well past a couple of minutes and reach nothing new.
+        // A round of the three buttons, then the window's repaint: each press repaints its
+        // button at once anyway, and a repaint after every press would double the soak's time.
         for (QPushButton* button : buttons) {
             if (press < presses) {
                 postPress(button);
                 ++press;
             }
         }
-        if (!runUntilPainted(nextPaint)) {
-            std::fprintf(stderr, "startup_probe: no paint after press %d\n", press);
-            return 1;
+        if (!paints.waitForPaint()) {
+            return fail("no paint after a round of presses");
         }
         if (peakSettled == 0 && press >= settled) {
-            peakSettled = statusKib("VmHWM");
+            peakSettled = peakKib();
         }
     }
-    std::printf("soak_presses %d\n", presses);
-    std::printf("soak_seconds %.1f\n", static_cast<double>(timer.elapsed()) / 1e3);
-    std::printf("soak_settled_presses %d\n", settled);
-    std::printf("soak_peak_settled_kib %ld\n", peakSettled);
-    std::printf("soak_peak_after_all_kib %ld\n", statusKib("VmHWM"));
+    std::printf("soak_presses %d\nsoak_settled_presses %d\n", presses, settled);
+    std::printf("soak_peak_settled_kib %ld\nsoak_peak_after_all_kib %ld\n", peakSettled, peakKib());
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode != "click" && mode != "soak") {
+        std::fprintf(stderr, "usage: press_probe click [presses] | soak [presses]\n");
+        return 2;
+    }
+    RandomSource source;
+    Form1 form(source);
+    PaintWaiter paints(form);
+    form.showCentred();
+    if (!paints.waitForPaint()) {
+        return fail("the window was never painted");
+    }
+    // What start-up still sends the window (late exposes, focus changes) must not be taken
+    // for a press's paint.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    auto* kompjuter = form.findChild<QPushButton*>(QStringLiteral("Command1"));
+    if (kompjuter == nullptr) {
+        return fail("no KOMPJUTER button (Command1)");
+    }
+    const int presses = argc > 2 ? std::atoi(argv[2]) : mode == "click" ? 200 : 100000;
+    return mode == "click" ? measureClicks(paints, kompjuter, presses)
+                           : soakPresses(form, paints, presses);
 }
