@@ -50,8 +50,8 @@ def main(output, faces):
     output.mkdir(parents=True, exist_ok=True)
     metrics = {}
     for face in faces:
-        name, spec = face.split("=", 1)
-        source, family, *text_files = spec.split(":")
+        name, description = face.split("=", 1)
+        source, family, *text_files = description.split(":")
         characters = sorted({c for f in text_files for c in drawn_text(f) if c.isprintable()})
         options = subset.Options()
         options.flavor = "woff2"
