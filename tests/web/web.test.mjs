@@ -11,6 +11,7 @@ import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { serve } from './serve.mjs';
+import { launchWebKit, limits as webkitLimits } from './webkit-browser.mjs';
 
 const webRoot = process.env.KRIMVEL_WEB_DIR;
 const coreSequence = process.env.KRIMVEL_CORE_SEQUENCE;
@@ -50,7 +51,8 @@ function instrumentPage() {
     throw new Error(`blocked by the page's policy (${event.violatedDirective}): ${event.blockedURI || event.sample}`);
   }));
   check.shown = () => ({
-    text: document.getElementById('printed').innerText,
+    // WebKit ends the text with the line break that would part it from what follows.
+    text: document.getElementById('printed').innerText.replace(/\n$/, ''),
     spoken: [...document.getElementById('spoken').children].map((child) => child.textContent),
   });
   // AudioBufferSourceNode has a start of its own, which does not call its parent's.
@@ -79,10 +81,14 @@ const browsers = {
     browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, protocolTimeout: 30_000,
     extraPrefsFirefox: { 'intl.accept_languages': language },
   }),
+  webkit: launchWebKit,
 };
+// What a browser's automation cannot do, with the reason, for the rows to skip.
+const limitsOf = { webkit: webkitLimits };
 
 for (const [browserName, launchBrowser] of Object.entries(browsers)) {
   describe(browserName, () => {
+    const cannot = limitsOf[browserName] ?? {};
     const profiles = [];
     const requested = [];
     const pageErrors = [];
@@ -249,7 +255,8 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
     });
 
     for (const [language, script] of [['en-US', 'en'], ['sr-Latn-RS', 'Latn'], ['sr-Cyrl-RS', 'Cyrl']]) {
-      test(`the browser's language ${language} gives the page's words in ${script === 'en' ? 'English' : `Serbian (${script})`}`, async () => {
+      test(`the browser's language ${language} gives the page's words in ${script === 'en' ? 'English' : `Serbian (${script})`}`,
+        { skip: script === 'Latn' && cannot.latinScript }, async () => {
         const localBrowser = script === 'en' ? browser : await launch(language);
         try {
           const page = await open(localBrowser);
@@ -278,7 +285,7 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       });
     }
 
-    test('the printed page holds the printed lines', async () => {
+    test('the printed page holds the printed lines', { skip: cannot.printing }, async () => {
       const page = await open();
       const [computer] = nativePresses('computer');
       await press(page, 'computer');
