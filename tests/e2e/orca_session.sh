@@ -1,10 +1,27 @@
 # The screen reader Orca, headless with its speech logged, on a private Xvfb and accessibility
 # bus: what a blind user hears. Sourced first by a test, which it restarts inside a D-Bus
 # session of its own; then the test starts what Orca reads and drives it with press and hear.
+# On a failure Orca's debug log, what it printed and the program's log are kept in the folder
+# $KRIMVEL_ORCA_LOGS (default: orca-logs-TEST in the current one), and their last lines printed.
 if [[ -z ${KRIMVEL_IN_DBUS_SESSION:-} ]]; then
   KRIMVEL_IN_DBUS_SESSION=1 exec dbus-run-session -- "$0" "$@"
 fi
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+
+log=$workdir/orca.log
+kept_logs=${KRIMVEL_ORCA_LOGS:-$PWD/orca-logs-$(basename "$0" .sh)}
+rm -rf "$kept_logs"
+# What was heard and why is worth more than the one line that says what was missing.
+fail() {
+  echo "FAIL: $*" >&2
+  mkdir -p "$kept_logs" && cp "$workdir"/*.log "$workdir"/*.out "$kept_logs/" 2>/dev/null
+  echo "Orca's debug log and the others are kept in $kept_logs; Orca's last words and events:" >&2
+  grep -E 'SPEECH OUTPUT|Dequeued|Skipping|Error|Exception' "$log" 2>/dev/null | grep -v brlapi | tail -n 25 >&2
+  for file in "$workdir"/{orca.out,program.log,browser.log}; do
+    [[ ! -f $file ]] || { echo "${file##*/}:"; grep -v -e brlapi -e ^Traceback "$file" | tail -n 5; }
+  done >&2
+  exit 1
+}
 
 start_xvfb 96
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
@@ -27,7 +44,6 @@ echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.co
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 # Orca writes its debug file in blocks and may ignore SIGTERM: here it writes line by line and
 # is killed. It leaves other Orcas of the same user alone, and they leave it alone.
-log=$workdir/orca.log
 /usr/bin/python3 -c 'import builtins, runpy, sys
 log, real_open = sys.argv[1], builtins.open
 builtins.open = lambda file, mode="r", *rest, **named: (
@@ -37,6 +53,7 @@ main = runpy.run_path("/usr/bin/orca", run_name="orca_launcher")["main"]
 main.__globals__.update(otherOrcas=lambda: [], setProcessName=lambda name: None)
 sys.exit(main())' "$log" >"$workdir/orca.out" 2>&1 &
 orca_pid=$!
+disown
 trap 'kill -9 $orca_pid 2>/dev/null; cleanup' EXIT
 
 # Orca's utterances since line $1 of its log, one a line, blanks collapsed, without the full
@@ -46,13 +63,13 @@ heard() {
     (\$said = \$1) =~ s/\s+/ /g; \$said =~ s/^ | $|(?<=\w)\.$//g; print \"\$said\n\" }"
 }
 # With a third argument, only what Orca said after an utterance that matches it counts. Each
-# wait is bounded by a minute: two busy cores slow Orca's start and Qt's events alike.
+# wait is bounded by a minute: two busy cores slow Orca's start and the program's events alike.
 hear() {
   for _ in $(seq 300); do
     heard "$1" | sed -n "/${3:-.}/,\$p" | grep -E -- "$2" && return
     sleep 0.2
   done
-  fail "Orca did not say /$2/${3:+ after /$3/}, but: $(heard "$1" | tail -12 | paste -sd'|') $(tail -3 "$workdir/orca.out")"
+  fail "Orca did not say /$2/${3:+ after /$3/}, but: $(heard "$1" | tail -12 | paste -sd'|')"
 }
 press() { mark=$(($(wc -l <"$log") + 1)); xdotool key "$1"; }
 numbers() { grep -oE '[0-9]+' <<<"$1" | paste -sd' '; }
