@@ -42,6 +42,10 @@ export HOME=$workdir XDG_CONFIG_HOME=$workdir/config XDG_RUNTIME_DIR=$workdir
 mkdir -p "$XDG_CONFIG_HOME" && cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/"
 echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+# Orca reads a web page aloud from the top once it has loaded, and in Firefox moves the focus
+# along as it reads: a key pressed meanwhile may find the focus moved on by that reading.
+mkdir -p "$HOME/.local/share/orca"
+echo 'from orca import settings; settings.sayAllOnLoad = False' >"$HOME/.local/share/orca/orca-customizations.py"
 # Orca writes its debug file in blocks and may ignore SIGTERM: here it writes line by line and
 # is killed. It leaves other Orcas of the same user alone, and they leave it alone.
 /usr/bin/python3 -c 'import builtins, runpy, sys
@@ -56,11 +60,13 @@ orca_pid=$!
 disown
 trap 'kill -9 $orca_pid 2>/dev/null; cleanup' EXIT
 
-# Orca's utterances since line $1 of its log, one a line, blanks collapsed, without the full
-# stop it adds at a pause; hear waits for one that matches the extended regular expression $2.
+# Orca's utterances since line $1 of its log, one a line (each line of one on its own), blanks
+# collapsed, without the full stop that ends one; hear waits for one that matches the extended
+# regular expression $2.
 heard() {
   tail -n +"$1" "$log" 2>/dev/null | perl -0777 -ne "while (/SPEECH OUTPUT: '(.*?)'\s*(?:voice=\S+\s*)?(?:[\[{]|$)/smg) {
-    (\$said = \$1) =~ s/\s+/ /g; \$said =~ s/^ | $|(?<=\w)\.$//g; print \"\$said\n\" }"
+    my @said = grep { length } map { s/\s+/ /gr =~ s/^ | $//gr } split /\n/, \$1;
+    \$said[-1] =~ s/(?<=\w)\.$// if @said; print \"\$_\n\" for @said }"
 }
 # With a third argument, only what Orca said after an utterance that matches it counts. Each
 # wait is bounded by a minute: two busy cores slow Orca's start and the program's events alike.
