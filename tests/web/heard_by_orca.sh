@@ -40,12 +40,10 @@ read -r -t 20 origin <&"$served" || fail "the page was not served: $(cat "$workd
 case $browser in
   firefox-esr)
     mkdir -p "$workdir/firefox"
-    for pref in 'browser.aboutwelcome.enabled", false' 'startup.homepage_welcome_url", ""' \
-      'browser.startup.homepage_override.mstone", "ignore"' 'browser.shell.checkDefaultBrowser", false' \
-      'datareporting.policy.dataSubmissionEnabled", false' 'browser.newtab.preload", false' \
-      'intl.accept_languages", "en-US"'; do
-      echo "user_pref(\"$pref);"
-    done >"$workdir/firefox/user.js"
+    printf 'user_pref("%s", %s);\n' browser.aboutwelcome.enabled false startup.homepage_welcome_url '""' \
+      browser.startup.homepage_override.mstone '"ignore"' browser.shell.checkDefaultBrowser false \
+      datareporting.policy.dataSubmissionEnabled false browser.newtab.preload false \
+      intl.accept_languages '"en-US"' >"$workdir/firefox/user.js"
     GNOME_ACCESSIBILITY=1 firefox-esr --no-remote --profile "$workdir/firefox" "$origin/" >"$workdir/browser.log" 2>&1 & ;;
   chromium)
     chromium --no-sandbox --user-data-dir="$workdir/chromium" --force-renderer-accessibility --no-first-run \
