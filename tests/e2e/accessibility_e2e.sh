@@ -11,6 +11,8 @@ binary=$1
 here=$(dirname "$0")
 source "$here/orca_session.sh"
 if [[ ${2:-} == late ]]; then
+  # The program's own session bus, where a stand-in for the launcher gives it the real
+  # accessibility bus only once its window is active.
   exec {fd}<> <(:)
   dbus-daemon --session --nofork --print-address="$fd" >/dev/null 2>&1 &
   started_pids+=($!)
