@@ -24,13 +24,34 @@ export function showPrinted(area, spoken, result, lineHeight) {
   const widest = Math.max(0, ...result.runs.map((run) => run.x + run.width));
   area.style.setProperty('--widest-ems', String(widest / printEmTwips));
   // After the event that printed them: a screen reader first says where the focus went.
-  setTimeout(() => {
-    spoken.replaceChildren(...result.spoken.map((utterance) => {
-      const element = document.createElement('p');
-      element.textContent = utterance;
-      return element;
-    }));
-  }, 0);
+  setTimeout(() => spoken.replaceChildren(utterance(result.spoken)), 0);
+}
+
+// The press's lines as one new element, added to the live region in one step. Browsers order
+// and merge the children added at once as they please, and a screen reader busy with the
+// focus drops all but the last one added to the same region; a single child arrives whole and
+// in order, and a new one is said even where its text is the last one's (BROJ twice alike).
+function utterance(lines) {
+  const element = document.createElement('p');
+  for (const line of lines) {
+    if (element.hasChildNodes()) {
+      element.append(document.createElement('br'));
+    }
+    const span = document.createElement('span');
+    span.textContent = line;
+    // A line without a number is words the program printed, which are Serbian; a combination's
+    // line comes in the page's language, and numbers are best read in the listener's.
+    if (!/[0-9]/.test(line)) {
+      span.lang = 'sr-Latn';
+    }
+    // A line break is no pause to a synthesiser, a full stop is (and is not read out), so the
+    // lines are heard apart, as the desktop's utterances are.
+    element.append(span);
+    if (/\w$/.test(line)) {
+      element.append('.');
+    }
+  }
+  return element;
 }
 
 function lineElement(runs, line, lineHeight) {

@@ -5,7 +5,8 @@
 #include "SoundObject.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -186,6 +187,30 @@ QAccessibleInterface* windowControls(const QString& className, QObject* object)
     return nullptr;
 }
 
+// A screen reader presents a window when it becomes active, then the control with the focus.
+// Qt 6.4 reaches the accessibility bus only once the bus has answered with its address, tells
+// nobody what happened before, and later tells only of changes: where a busy machine's bus
+// answers after the window became active, the screen reader stays silent until the focus
+// moves. So once Qt is connected, the focus is told again; the screen reader then presents the
+// control, without the window's title. e2e.accessibility.late shows it is needed; it goes when
+// Qt tells of the active window on connecting.
+class FocusToldOnConnection : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        // Qt calls this before its connection sends anything; from the event loop, it does.
+        if (active) {
+            QTimer::singleShot(0, qApp, [] {
+                if (QWidget* focus = QApplication::focusWidget()) {
+                    QAccessibleEvent event(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&event);
+                }
+            });
+        }
+    }
+};
+
 } // namespace
 
 // Before any widget exists: Qt keeps the first interface it makes for an object, and Qt 6.8
@@ -198,5 +223,7 @@ void installWindowAccessibility()
     if (!installed) {
         installed = true;
         QAccessible::installFactory(windowControls);
+        static FocusToldOnConnection focusTold;
+        QAccessible::installActivationObserver(&focusTold);
     }
 }

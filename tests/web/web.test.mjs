@@ -50,10 +50,16 @@ function instrumentPage() {
   document.addEventListener('securitypolicyviolation', (event) => setTimeout(() => {
     throw new Error(`blocked by the page's policy (${event.violatedDirective}): ${event.blockedURI || event.sample}`);
   }));
+  // The live region's lines; one in a language other than its own for a voice (the printed
+  // words, without a number, are Serbian; the rest is the page's) says which it has.
   check.shown = () => ({
     // WebKit ends the text with the line break that would part it from what follows.
     text: document.getElementById('printed').innerText.replace(/\n$/, ''),
-    spoken: [...document.getElementById('spoken').children].map((child) => child.textContent),
+    spoken: [...document.querySelectorAll('#spoken span')].map((line) => {
+      const lang = line.closest('[lang]').lang;
+      const own = /[0-9]/.test(line.textContent) ? document.documentElement.lang : 'sr-Latn';
+      return lang === own ? line.textContent : `${line.textContent} (lang ${lang})`;
+    }),
   });
   // AudioBufferSourceNode has a start of its own, which does not call its parent's.
   for (const [prototype, method] of [[HTMLMediaElement.prototype, 'play'],
