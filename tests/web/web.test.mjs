@@ -250,7 +250,7 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       });
     }
 
-    test('a new version waits for its user, then loads with a press', async () => {
+    test('a new version waits for its user, then loads with a press and keeps the sound kept before', async () => {
       // The page with one file changed and its service worker made again, as a build makes it.
       const next = folderWith({ '': webRoot });
       writeFileSync(join(next, 'index.html'), readFileSync(join(webRoot, 'index.html'), 'utf8').replace('<head>', '<head><meta name="version" content="next">'));
@@ -261,6 +261,8 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       try {
         const page = await open(browser, undefined, `${host.origin}/`);
         await workerActive(page);
+        await page.click('#SoundRec1', { count: 2 });
+        await played(page, 1, 'a double-click online');
         const [computer] = nativePresses('computer');
         await press(page, 'computer');
         await expectShown(page, computer, 'KOMPJUTER');
@@ -279,6 +281,9 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
         const after = await state();
         assert.deepEqual(after, { offered: false, next: true, caches: ['next'] });
+        host.offline = true;
+        await page.click('#SoundRec1', { count: 2 });
+        await played(page, 1, 'a double-click offline, in the new version');
         await page.close();
       } finally {
         await host.close();
