@@ -18,6 +18,14 @@ function showProblem(message) {
   problem.textContent = message;
 }
 
+// Whatever fails after start-up, in a press or anywhere else, is said where start-up errors
+// are, rather than leaving a press that silently printed nothing.
+const showFailure = (error) => {
+  showProblem(tr('WebPage', '%1 ran into a problem: %2').replace('%1', name).replace('%2', error?.message ?? String(error)));
+};
+window.addEventListener('error', (event) => showFailure(event.error ?? event));
+window.addEventListener('unhandledrejection', (event) => showFailure(event.reason));
+
 async function start() {
   if (typeof WebAssembly !== 'object') {
     throw new Error(tr('WebPage', '%1 cannot run in this browser: it does not support WebAssembly.').replace('%1', name));
@@ -77,4 +85,4 @@ started.then(
   },
   (error) => showProblem(error.message),
 );
-keepForOffline(byId('offline-note'));
+keepForOffline(byId('offline-note'), byId('new-version'));

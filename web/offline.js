@@ -2,8 +2,9 @@
 // the browser keeps nothing (a private window, storage refused, a page not served over HTTPS)
 // the page works all the same, online only, and says so in one quiet line.
 import { tr } from './language.js';
+import { offerNewVersion } from './newVersion.js';
 
-export function keepForOffline(note) {
+export function keepForOffline(note, newVersionLine) {
   const sayOnlineOnly = () => {
     note.textContent = tr('WebPage', 'Here the page works only while online: this browser keeps no files for use without a connection.');
   };
@@ -12,7 +13,8 @@ export function keepForOffline(note) {
     return;
   }
   // Once the page has loaded, so that caching its files never competes with showing it.
-  const register = () => navigator.serviceWorker.register('sw.js').catch(sayOnlineOnly);
+  const register = () => navigator.serviceWorker.register('sw.js').then(
+    (registration) => offerNewVersion(registration, newVersionLine), sayOnlineOnly);
   if (document.readyState === 'complete') {
     register();
   } else {

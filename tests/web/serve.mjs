@@ -1,7 +1,7 @@
 // Serves a folder on 127.0.0.1 at a free port, as a static host would, with switches that a
-// check turns: the network off (every connection cut, as a browser sees a lost network) and
-// files answered as missing or corrupt. It notes each file it sends and its size, for the web
-// benchmarks, which share it.
+// check turns: the network off (every connection cut, as a browser sees a lost network), files
+// answered as missing or corrupt, and another folder (a new version put up). It notes each file
+// it sends and its size, for the web benchmarks, which share it.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -16,7 +16,7 @@ const types = {
 };
 
 export async function serve(root) {
-  const site = { offline: false, broken: new Map(), sent: [] };
+  const site = { root, offline: false, broken: new Map(), sent: [] };
   const server = createServer(async (request, response) => {
     if (site.offline) {
       request.socket.destroy();
@@ -28,7 +28,7 @@ export async function serve(root) {
     try {
       if (fault === 'missing') throw new Error('missing');
       const body = fault === 'corrupt' ? Buffer.from('not what was asked for')
-        : await readFile(join(root, normalize(path)));
+        : await readFile(join(site.root, normalize(path)));
       const type = types[extname(path)] ?? 'application/octet-stream';
       site.sent.push({ path, type, bytes: body.length });
       response.writeHead(200, { 'Content-Type': type });

@@ -1,10 +1,11 @@
 // The web version in Debian's chromium and firefox-esr, headless, driven as people drive it:
-// clicks, keys, a phone's screen, the network off, a printer. What it prints is compared with
-// what the native core prints for the same presses, so a fault in the binding, the generator
-// or the page shows as a difference. Run by tests/web/check-web, which builds what it needs.
+// clicks, keys, a phone's screen, the network off, a new version, a printer. What it prints and
+// says is compared with what the desktop window prints and announces for the same presses, so
+// a fault in the binding, the generator, the press table or the page shows as a difference.
+// Run by tests/web/check-web, which builds what it needs.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -14,20 +15,23 @@ import { serve } from './serve.mjs';
 import { launchWebKit, limits as webkitLimits } from './webkit-browser.mjs';
 
 const webRoot = process.env.KRIMVEL_WEB_DIR;
-const coreSequence = process.env.KRIMVEL_CORE_SEQUENCE;
+const windowSequence = process.env.KRIMVEL_WINDOW_SEQUENCE;
 const shots = process.env.KRIMVEL_WEB_SHOTS ?? mkdtempSync(join(tmpdir(), 'krimvel-web-'));
 mkdirSync(shots, { recursive: true });
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const wasmPath = '/' + readdirSync(webRoot, { recursive: true }).find((f) => f.endsWith('krimvel-core.wasm'));
 const buttonOf = { computer: 'Command1', combination: 'Command3', number: 'Command2' };
+// Preferred languages as a list: the first is the page's, as the desktop takes the locale's.
+const english = 'en-US,sr-Latn-RS';
 const controls = ['Command1', 'Command3', 'Command2', 'SoundRec1'];
 
-// What the native core prints for a sequence of presses: per press the printed text and the
-// spoken lines, in English.
-function nativePresses(...commands) {
-  const output = execFileSync(coreSequence, commands, { encoding: 'utf8' });
+// What the desktop window shows and announces after the same presses made on it: per press
+// the printed text and the announced lines, in English or in a translation (sr_Latn, sr_Cyrl).
+const nativePresses = (...commands) => desktopPresses(commands);
+function desktopPresses(commands, translation) {
+  const output = execFileSync(windowSequence, [...(translation ? ['--language', translation] : []), ...commands], { encoding: 'utf8', stdio: 'pipe' });
   const blocks = output.split(/^## .*\n/m).slice(1);
-  assert.equal(blocks.length, commands.length, `core_sequence printed:\n${output}`);
+  assert.equal(blocks.length, commands.length, `window_sequence printed:\n${output}`);
   return blocks.map((block) => {
     const lines = block.replace(/\n$/, '').split('\n');
     const spokenFrom = lines.findIndex((line) => line.startsWith('> '));
@@ -43,13 +47,17 @@ function translations(script) {
 const words = { en: new Proxy({}, { get: (_, source) => source }), Latn: translations('Latn'), Cyrl: translations('Cyrl') };
 
 // Runs in the page before its own scripts: reads what it shows, counts the sounds it starts
-// whichever way it plays them (an audio element or Web Audio), and turns what its own security
-// policy blocks into an uncaught error, which both browsers report.
+// whichever way it plays them (an audio element or Web Audio), keeps the promise of its service
+// worker's registration, and turns what its own security policy blocks into an uncaught error,
+// which both browsers report.
 function instrumentPage() {
   const check = (window.krimvelCheck = { plays: 0 });
   document.addEventListener('securitypolicyviolation', (event) => setTimeout(() => {
     throw new Error(`blocked by the page's policy (${event.violatedDirective}): ${event.blockedURI || event.sample}`);
   }));
+  // Only secure contexts have it: not the blank page that a new tab opens with.
+  const register = window.ServiceWorkerContainer?.prototype.register;
+  if (register) ServiceWorkerContainer.prototype.register = function (...args) { return (check.registered = register.apply(this, args)); };
   // The live region's lines; one in a language other than its own for a voice (the printed
   // words, without a number, are Serbian; the rest is the page's) says which it has.
   check.shown = () => ({
@@ -72,16 +80,30 @@ function instrumentPage() {
   }
 }
 
+// A new folder that holds, for each path in it, a folder: a copy at '', elsewhere a link.
+const folders = [];
+function folderWith(copies) {
+  folders.push(mkdtempSync(join(tmpdir(), 'krimvel-site-')));
+  for (const [path, from] of Object.entries(copies)) {
+    if (path) symlinkSync(from, join(folders.at(-1), path.replace(/\/$/, '')));
+    else cpSync(from, folders.at(-1), { recursive: true });
+  }
+  return folders.at(-1);
+}
+
 let site;
 before(async () => { site = await serve(webRoot); });
-after(() => site.close());
+after(() => {
+  for (const folder of folders) rmSync(folder, { recursive: true, force: true });
+  return site.close();
+});
 
 const browsers = {
   chromium: (language, profile) => puppeteer.launch({
     browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, protocolTimeout: 30_000,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      `--user-data-dir=${profile}`, `--lang=${language}`, `--accept-lang=${language}`],
+      `--user-data-dir=${profile}`, `--lang=${language.split(',')[0]}`, `--accept-lang=${language}`],
   }),
   'firefox-esr': (language) => puppeteer.launch({
     browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, protocolTimeout: 30_000,
@@ -106,21 +128,21 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       console.log(`${browserName} in ${language} started in ${Math.round(performance.now() - began)} ms`);
       return launched;
     };
-    before(async () => { browser = await launch('en-US'); });
+    before(async () => { browser = await launch(english); });
     after(async () => {
       await browser?.close();
       for (const profile of profiles) rmSync(profile, { recursive: true, force: true });
     });
 
     // A new page of the site, loaded and usable; every request and uncaught error recorded.
-    async function open(target = browser, viewport = undefined) {
+    async function open(target = browser, viewport = undefined, url = `${site.origin}/`) {
       const page = await target.newPage();
       page.setDefaultTimeout(10_000);
       page.on('request', (request) => requested.push(request.url()));
       page.on('pageerror', (error) => pageErrors.push(error.message));
       await page.evaluateOnNewDocument(instrumentPage);
       if (viewport) await page.setViewport(viewport);
-      await page.goto(`${site.origin}/`);
+      await page.goto(url);
       await page.waitForFunction(() => document.documentElement.dataset.ready === 'true' ||
         document.getElementById('problem')?.textContent.trim())
         .catch(() => assert.fail('the page was neither ready nor showed a problem within 10 s'));
@@ -133,6 +155,15 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         { timeout: 5000 }, JSON.stringify(expected)).catch(() => {});
       assert.deepEqual(await page.evaluate(() => window.krimvelCheck.shown()), expected, what);
     }
+
+    // The loudspeaker's sound started `count` times in this page, with no problem said.
+    async function played(page, count, how) {
+      await page.waitForFunction((n) => window.krimvelCheck.plays >= n, {}, count).catch(() => {});
+      const problem = await page.$eval('#sound-problem', (e) => e.textContent.trim());
+      assert.deepEqual([await page.evaluate(() => window.krimvelCheck.plays), problem], [count, ''], how);
+    }
+    const workerActive = (page) => page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated' &&
+      navigator.serviceWorker.controller !== null, { timeout: 20_000 }).catch(() => assert.fail('no service worker controlled the page within 20 s of the first visit'));
 
     const press = (page, command) => (command === 'instructions' ? page.focus('#SoundRec1') : page.click(`#${buttonOf[command]}`));
     const focusedId = (page) => page.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
@@ -175,18 +206,15 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         await expectShown(page, expected[index], `${key} to ${buttonOf[command] ?? 'the loudspeaker'} (press ${index + 1})`);
       }
 
-      // Enter, Space and a double-click on the loudspeaker each play its sound once; none prints.
-      const played = async (count, how) => {
-        await page.waitForFunction((n) => window.krimvelCheck.plays >= n, {}, count).catch(() => {});
-        const problem = await page.$eval('#sound-problem', (e) => e.textContent.trim());
-        assert.equal(await page.evaluate(() => window.krimvelCheck.plays), count, `${how} on the loudspeaker (sound problem: "${problem}")`);
-      };
-      await page.keyboard.press('Enter');
-      await played(1, 'Enter');
-      await page.keyboard.press(' ');
-      await played(2, 'Space');
-      await page.click('#SoundRec1', { count: 2 });
-      await played(3, 'a double-click');
+      // Enter, Space and a double-click on the loudspeaker each play its sound once, as on the
+      // desktop; a single click plays nothing; none prints. A click's sound would start before
+      // the click returns: the sound is loaded by then.
+      let plays = 0;
+      for (const [how, act, more] of [['Enter', () => page.keyboard.press('Enter'), 1], ['Space', () => page.keyboard.press(' '), 1],
+        ['a single click', () => page.click('#SoundRec1'), 0], ['a double-click', () => page.click('#SoundRec1', { count: 2 }), 1]]) {
+        await act();
+        await played(page, plays += more, `${how} on the loudspeaker`);
+      }
       await expectShown(page, expected.at(-1), 'the instructions while the sound plays');
       await page.close();
     });
@@ -205,20 +233,73 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       await page.close();
     });
 
-    test('with the network off, a reload after the first visit works and prints', async () => {
-      const page = await open();
-      await page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated',
-        { timeout: 20_000 }).catch(() => assert.fail('no service worker became active within 20 s of the first visit'));
-      site.offline = true;
+    // Two copies on one host keep their own files: neither's new version deletes the other's.
+    for (const paths of [[''], ['a/', 'b/']]) {
+      test(`with the network off, a visit after the first prints and plays the sound played online (${paths.length} copies)`, async () => {
+        const host = paths.length > 1 ? await serve(folderWith(Object.fromEntries(paths.map((path) => [path, webRoot])))) : site;
+        try {
+          for (const visit of ['online', 'offline']) {
+            host.offline = visit === 'offline';
+            for (const path of paths) {
+              const page = await open(browser, undefined, `${host.origin}/${path}`);
+              if (visit === 'online') {
+                await workerActive(page);
+              } else {
+                await press(page, 'computer');
+                await expectShown(page, nativePresses('computer')[0], `/${path}: KOMPJUTER offline`);
+              }
+              await page.click('#SoundRec1', { count: 2 });
+              await played(page, 1, `/${path}: a double-click ${visit}`);
+              await page.evaluate(() => window.krimvelCheck.registered);
+              assert.equal(await page.$eval('#offline-note', (e) => e.textContent), '', `/${path}: the online-only note, with a service worker`);
+              await page.close();
+            }
+          }
+        } finally {
+          host.offline = false;
+          if (host !== site) await host.close();
+        }
+      });
+    }
+
+    test('a new version waits for its user, then loads with a press and keeps the sound kept before', async () => {
+      // The page with one file changed and its service worker made again, as a build makes it.
+      const next = folderWith({ '': webRoot });
+      writeFileSync(join(next, 'index.html'), readFileSync(join(webRoot, 'index.html'), 'utf8').replace('<head>', '<head><meta name="version" content="next">'));
+      execFileSync('python3', [new URL('../../tools/web/make-service-worker.py', import.meta.url).pathname, next,
+        new URL('../../web/sw.js.in', import.meta.url).pathname, join(next, 'sw.js'), 'KRIMVEL', 'next',
+        '--on-use', 'sound/loudspeaker.mp3', '--never', 'fonts/*.txt', '--never', 'robots.txt']);
+      const host = await serve(webRoot);
       try {
-        await page.reload();
-        await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+        const page = await open(browser, undefined, `${host.origin}/`);
+        await workerActive(page);
+        await page.click('#SoundRec1', { count: 2 });
+        await played(page, 1, 'a double-click online');
+        const [computer] = nativePresses('computer');
         await press(page, 'computer');
-        await expectShown(page, nativePresses('computer')[0], 'KOMPJUTER offline');
+        await expectShown(page, computer, 'KOMPJUTER');
+        const state = () => page.evaluate(async () => ({ offered: !document.getElementById('new-version').hidden,
+          next: document.querySelector('meta[name=version]') !== null, caches: (await caches.keys()).map((name) => name.split(/[- ]/)[1]) }));
+        assert.deepEqual((await state()).offered, false, 'a new version offered on the first visit');
+        host.root = next;
+        // As when the page is shown again: it asks for a new version.
+        await page.evaluate(() => document.dispatchEvent(new Event('visibilitychange')));
+        await page.waitForSelector('#new-version', { visible: true, timeout: 20_000 })
+          .catch(() => assert.fail('no new version offered within 20 s'));
+        await expectShown(page, computer, 'the numbers, kept while the new version waits');
+        assert.equal((await state()).next, false, 'the old version changed without a press');
+        await page.screenshot({ path: join(shots, `${browserName}-new-version.png`) });
+        await Promise.all([page.waitForNavigation(), page.click('#new-version button')]);
+        await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+        const after = await state();
+        assert.deepEqual(after, { offered: false, next: true, caches: ['next'] });
+        host.offline = true;
+        await page.click('#SoundRec1', { count: 2 });
+        await played(page, 1, 'a double-click offline, in the new version');
+        await page.close();
       } finally {
-        site.offline = false;
+        await host.close();
       }
-      await page.close();
     });
 
     test("on a phone's screen the whole window shows, in proportion, with targets of 24 px", async () => {
@@ -260,8 +341,8 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       assert.deepEqual(problems, []);
     });
 
-    for (const [language, script] of [['en-US', 'en'], ['sr-Latn-RS', 'Latn'], ['sr-Cyrl-RS', 'Cyrl']]) {
-      test(`the browser's language ${language} gives the page's words in ${script === 'en' ? 'English' : `Serbian (${script})`}`,
+    for (const [language, script] of [[english, 'en'], ['sr-Latn-RS,en-US', 'Latn'], ['sr-Cyrl-RS,en-US', 'Cyrl']]) {
+      test(`the browser's languages ${language} give the page's words in ${script === 'en' ? 'English' : `Serbian (${script})`}`,
         { skip: script === 'Latn' && cannot.latinScript }, async () => {
         const localBrowser = script === 'en' ? browser : await launch(language);
         try {
@@ -280,18 +361,15 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
             { name: tr.Loudspeaker, description: tr['Instructions; a double-click plays the recorded sound'] },
           ]);
           assert.match(await page.evaluate(() => document.documentElement.lang), new RegExp(`^${script === 'en' ? 'en' : 'sr'}`));
-          const [computer] = nativePresses('computer');
-          const pattern = tr['Combination %1: %2'];
           await press(page, 'computer');
-          await expectShown(page, { text: computer.text, spoken: computer.spoken.map((line) =>
-            line.replace(/^Combination (\d+): (.*)$/, (_, n, numbers) => pattern.replace('%1', n).replace('%2', numbers))) }, 'KOMPJUTER');
+          await expectShown(page, desktopPresses(['computer'], script === 'en' ? undefined : `sr_${script}`)[0], 'KOMPJUTER');
         } finally {
           if (localBrowser !== browser) await localBrowser.close();
         }
       });
     }
 
-    test('the printed page holds the printed lines', { skip: cannot.printing }, async () => {
+    test('the printed page holds the printed lines under the name and the time they were printed', { skip: cannot.printing }, async () => {
       const page = await open();
       const [computer] = nativePresses('computer');
       await press(page, 'computer');
@@ -301,7 +379,9 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       const squash = (text) => text.replace(/\s+/g, ' ').trim();
       const pdfText = squash(execFileSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }));
       let from = 0;
-      for (const line of computer.text.split('\n').map(squash).filter(Boolean)) {
+      const heading = `KRIMVEL ${await page.$eval('#printed-at', (e) => e.textContent)}`;
+      assert.match(heading, /\d/, 'the time of printing is not in the page');
+      for (const line of [heading, ...computer.text.split('\n').map(squash).filter(Boolean)]) {
         const found = pdfText.indexOf(line, from);
         assert.ok(found >= 0, `"${line}" is not on the printed page after position ${from}: ${pdfText}`);
         from = found + line.length;
@@ -309,22 +389,34 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       await page.close();
     });
 
-    test('a missing or corrupt core is said in #problem, not shown as a blank page', async () => {
-      for (const fault of ['missing', 'corrupt']) {
+    test('what fails is said in the window, not left as a blank page or a silent press', async () => {
+      const soundProblem = 'The recorded sound could not be loaded: it is loaded the first time it plays, which needs a connection.';
+
+      for (const [what, file, fault, act, line, says, ready] of [
+        ['a missing core', wasmPath, 'missing', null, '#problem', 'krimvel-core.wasm', false],
+        ['a corrupt core', wasmPath, 'corrupt', null, '#problem', 'krimvel-core.wasm', false],
+        ['a missing sound', '/sound/loudspeaker.mp3', 'missing', (page) => page.click('#SoundRec1', { count: 2 }), '#sound-problem', soundProblem, true],
+        ['a press that throws', null, null, async (page) => {
+          // A call that the browser itself refuses: what a function of the test's own throws counts
+          // as another origin's error, which the page is never told of.
+          await page.evaluate(() => { CSSStyleDeclaration.prototype.setProperty = Node.prototype.appendChild; });
+          await page.click('#Command1');
+        }, '#problem', 'KRIMVEL ran into a problem: ', true],
+      ]) {
         // A context of its own: no service worker there holds a good copy.
         const context = await browser.createBrowserContext();
-        site.broken.set(wasmPath, fault);
+        if (file) site.broken.set(file, fault);
         try {
           const page = await context.newPage();
           page.on('request', (request) => requested.push(request.url()));
-          page.on('pageerror', (error) => pageErrors.push(`${fault} core: ${error.message}`));
+          page.on('pageerror', (error) => what === 'a press that throws' || pageErrors.push(`${what}: ${error.message}`));
           await page.goto(`${site.origin}/`);
-          await page.waitForFunction(() => document.getElementById('problem')?.textContent.trim(), { timeout: 10_000 })
-            .catch(() => assert.fail(`${fault} ${wasmPath}: nothing in #problem`));
-          const state = await page.evaluate(() => ({
-            visible: document.getElementById('problem').checkVisibility(), ready: document.documentElement.dataset.ready === 'true',
-          }));
-          assert.deepEqual(state, { visible: true, ready: false }, `${fault} ${wasmPath}`);
+          if (act) await page.waitForFunction(() => document.documentElement.dataset.ready === 'true').then(() => act(page));
+          await page.waitForFunction((selector) => document.querySelector(selector)?.textContent.trim(), { timeout: 10_000 }, line)
+            .catch(() => assert.fail(`${what}: nothing in ${line}`));
+          const state = await page.$eval(line, (e, text) => ({ visible: e.checkVisibility(), says: e.textContent.includes(text) ? text : e.textContent,
+            ready: document.documentElement.dataset.ready === 'true' }), says);
+          assert.deepEqual(state, { visible: true, says, ready }, what);
         } finally {
           site.broken.clear();
           await context.close();
@@ -332,9 +424,27 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       }
     });
 
-    test('every request stays on the page\'s own origin; no cookie, no uncaught error', async () => {
+    test('in forced colours (high contrast) the focused button has an outline that stands out from its face', { skip: browserName !== 'chromium' && 'only Chromium emulates forced colours' }, async () => {
+      const page = await open();
+      // Through the protocol: puppeteer knows no such media feature.
+      await (await page.createCDPSession()).send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+      await page.focus('#Command3');
+      await page.screenshot({ path: join(shots, `${browserName}-forced-colours.png`) });
+      // As the system's colours paint them; a border alone changes only from black to dark blue.
+      const [focused, unfocused] = await page.evaluate(() => ['Command3', 'Command1'].map((id) => {
+        const style = getComputedStyle(document.getElementById(id));
+        const [r, g, b, a = 1] = style.outlineColor.match(/[\d.]+/g).map(Number);
+        const face = style.backgroundColor.match(/[\d.]+/g).map(Number);
+        return { outline: style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 2 && a >= 0.5, standsOut: Math.hypot(r - face[0], g - face[1], b - face[2]) > 150 };
+      }));
+      assert.deepEqual({ focused, unfocused: unfocused.outline }, { focused: { outline: true, standsOut: true }, unfocused: false });
+      await page.close();
+    });
+
+    test('every request stays on the page\'s own host; no cookie, no uncaught error', async () => {
       assert.ok(requested.some((url) => url.endsWith('.wasm')), 'the requests were not seen');
-      assert.deepEqual(requested.filter((url) => !url.startsWith(`${site.origin}/`) && !/^(data|blob):/.test(url)), []);
+      // Every server here is on 127.0.0.1, each at a port of its own.
+      assert.deepEqual(requested.filter((url) => !url.startsWith('http://127.0.0.1:') && !/^(data|blob):/.test(url)), []);
       assert.deepEqual(await browser.cookies(), []);
       assert.deepEqual(pageErrors, []);
     });

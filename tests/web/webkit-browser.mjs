@@ -38,11 +38,12 @@ const freePort = () => new Promise((resolve, reject) => {
   });
 });
 
-// The browser in the language of a BCP 47 tag (en-US, sr-Cyrl-RS), which WebKitGTK takes
-// from the locale: one is compiled into the profile, as a new machine has only C.
+// The browser in the first language of a list of BCP 47 tags (en-US,sr-Latn-RS), which
+// WebKitGTK takes from the locale, the one language a page then hears of: that locale is
+// compiled into the profile, as a new machine has only C.
 export async function launchWebKit(language, profile) {
   if (!process.env.DISPLAY) throw new Error('WebKit needs an X display: tests/web/check-web starts one');
-  const [, lang, script, country] = language.match(/^([a-z]+)(?:-([A-Z][a-z]{3}))?(?:-([A-Z]{2}))?$/);
+  const [, lang, script, country] = language.split(',')[0].match(/^([a-z]+)(?:-([A-Z][a-z]{3}))?(?:-([A-Z]{2}))?$/);
   const locale = `${lang}_${country}.UTF-8${script === 'Latn' ? '@latin' : ''}`;
   mkdirSync(join(profile, 'locales'), { recursive: true });
   execFileSync('localedef', ['-i', `${lang}_${country}${script === 'Latn' ? '@latin' : ''}`, '-f', 'UTF-8', join(profile, 'locales', locale)]);
@@ -158,6 +159,26 @@ class Page {
     }
   }
 
+  waitForSelector(selector, { visible = false, timeout } = {}) {
+    return this.waitForFunction((wanted, shown) => {
+      const found = document.querySelector(wanted);
+      return found !== null && (!shown || found.checkVisibility());
+    }, { timeout }, selector, visible);
+  }
+
+  // Called, as with puppeteer, before what makes the page go on to a new document: marks the
+  // document it leaves, then waits for one without the mark, which gets the scripts of
+  // evaluateOnNewDocument. While the page changes, a script may fail to run: it is tried again.
+  async waitForNavigation({ timeout = this.#timeout } = {}) {
+    await this.#leave({ marked: true });
+    const deadline = performance.now() + timeout;
+    while (!(await this.evaluate(() => !window.webdriverLeft && document.readyState === 'complete').catch(() => false))) {
+      if (performance.now() > deadline) throw new Error(`no new document within ${timeout} ms`);
+      await sleep(50);
+    }
+    await this.#loaded();
+  }
+
   async goto(url) {
     await this.#leave();
     await this.#command('POST', '/url', { url });
@@ -176,12 +197,15 @@ class Page {
 
   // What the page did before it goes: its requests and its uncaught errors, told to the
   // listeners as puppeteer tells them while they happen.
-  async #leave() {
-    const { requests, errors } = await this.evaluate(() => ({
-      requests: location.protocol.startsWith('http')
-        ? [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')].map((entry) => entry.name) : [],
-      errors: window.webdriverErrors ?? [],
-    }));
+  async #leave({ marked = false } = {}) {
+    const { requests, errors } = await this.evaluate((mark) => {
+      if (mark) window.webdriverLeft = true;
+      return {
+        requests: location.protocol.startsWith('http')
+          ? [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')].map((entry) => entry.name) : [],
+        errors: window.webdriverErrors ?? [],
+      };
+    }, marked);
     for (const url of requests) this.#listeners.request.forEach((listener) => listener({ url: () => url }));
     for (const message of errors) this.#listeners.pageerror.forEach((listener) => listener(new Error(message)));
   }
@@ -192,7 +216,11 @@ class Page {
     let size = { width, height };
     for (let tries = 0; ; tries++) {
       await this.#command('POST', '/window/rect', size);
-      const view = await this.evaluate(() => ({ width: innerWidth, height: innerHeight }));
+      // The window manager and GTK resize in turn, after the command has answered: the page
+      // is given a moment to take its new size.
+      const view = await this.waitForFunction((w, h) => (innerWidth === w && innerHeight === h) || null,
+        { timeout: 1000 }, width, height).then(() => ({ width, height }))
+        .catch(() => this.evaluate(() => ({ width: innerWidth, height: innerHeight })));
       if (view.width === width && view.height === height) return;
       if (tries === 2) throw new Error(`WebKit's page is ${view.width}x${view.height}, not the ${width}x${height} asked for`);
       const outer = await this.#command('GET', '/window/rect');

@@ -4,8 +4,9 @@
 Usage: make-service-worker.py SITE_DIR TEMPLATE OUTPUT NAME VERSION [--on-use FILE]... [--never GLOB]...
 
 Every file under SITE_DIR is cached when the service worker installs, except those given with
---on-use (cached the first time the page fetches them) and those matching a --never pattern
-(not for the page: licence texts). The cache is named after NAME, VERSION and a digest of all
+--on-use (cached the first time the page fetches them, each known by a digest of its content,
+so that a new version keeps an unchanged one) and those matching a --never pattern (not for
+the page: licence texts). The cache is named after NAME, VERSION and a digest of all
 the files, so that a rebuilt page with any file changed is a new version to the browser even
 where the version number stayed the same.
 """
@@ -44,7 +45,8 @@ def main():
         "@CACHE_PREFIX@": prefix,
         "@CACHE_NAME@": f"{prefix}{arguments.version}-{digest.hexdigest()[:12]}",
         "@FILES@": json.dumps(cached, indent=2),
-        "@KEPT_ON_USE@": json.dumps(arguments.on_use),
+        "@KEPT_ON_USE@": json.dumps({file: hashlib.sha256((site / file).read_bytes()).hexdigest()[:12]
+                                     for file in arguments.on_use}),
     }
     text = arguments.template.read_text(encoding="utf-8")
     for placeholder, value in values.items():

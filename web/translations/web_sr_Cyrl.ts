@@ -31,5 +31,17 @@
         <source>This browser cannot play the recorded sound (MP3).</source>
         <translation>Овај прегледач не може да пусти снимљени звук (MP3).</translation>
     </message>
+    <message>
+        <source>%1 ran into a problem: %2</source>
+        <translation>%1 је наишао на проблем: %2</translation>
+    </message>
+    <message>
+        <source>A new version is ready: loading it clears the numbers shown.</source>
+        <translation>Нова верзија је спремна: њено учитавање брише приказане бројеве.</translation>
+    </message>
+    <message>
+        <source>Load the new version</source>
+        <translation>Учитај нову верзију</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,17 @@
         <source>This browser cannot play the recorded sound (MP3).</source>
         <translation>Ovaj pregledač ne može da pusti snimljeni zvuk (MP3).</translation>
     </message>
+    <message>
+        <source>%1 ran into a problem: %2</source>
+        <translation>%1 je naišao na problem: %2</translation>
+    </message>
+    <message>
+        <source>A new version is ready: loading it clears the numbers shown.</source>
+        <translation>Nova verzija je spremna: njeno učitavanje briše prikazane brojeve.</translation>
+    </message>
+    <message>
+        <source>Load the new version</source>
+        <translation>Učitaj novu verziju</translation>
+    </message>
 </context>
 </TS>
