@@ -1,10 +1,11 @@
 #include "Messages.h"
 
 #include "Language.h"
-#include "SoundPlayback.h"
+#include "SoundObject.h"
 #include "Terminal.h"
 #include "UserAsksQtForMessages.h"
 
+#include <QLoggingCategory>
 #include <QMutex>
 #include <cstdlib>
 #include <utility>
@@ -90,7 +91,8 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
             return;
         }
     }
-    if (type == QtWarningMsg && qstrcmp(context.category, soundLog().categoryName()) == 0) {
+    if (type == QtWarningMsg &&
+        qstrcmp(context.category, SoundObject::silenceLog().categoryName()) == 0) {
         say(text);
     } else if (type == QtWarningMsg && text.contains(QLatin1String("Stream error:"))) {
         // Qt's PulseAudio output reports a stream that the sound server cut off only in this
@@ -116,6 +118,7 @@ namespace Messages {
 void watchStart()
 {
     userAsks = userAsksQtForMessages();
+    SoundObject::setUserAsksQtForMessages(userAsks);
     holding = true;
     qtHandler = qInstallMessageHandler(handle);
 }

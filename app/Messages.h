@@ -5,8 +5,8 @@
 // with a core dump after several lines; instead the program says in one line which display
 // it could not open, and exits with status 1. Where it cannot tell (a platform that does not
 // exist or will not load), or the user asks Qt to speak (userAsksQtForMessages()), Qt's own
-// words come as Qt prints them. The loudspeaker's reasons to stay silent, in soundLog(),
-// become lines "krimvel: ...".
+// words come as Qt prints them. The loudspeaker's reasons to stay silent, in
+// SoundObject::silenceLog(), become lines "krimvel: ...".
 namespace Messages {
 
 void watchStart(); // just before the application object is made

@@ -1,9 +1,9 @@
 #include "Form1.h"
 
+#include "AboutBox.h"
 #include "CommandButton.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
-#include "QtLicenceNotice.h"
 #include "RandomSource.h"
 #include "SheetDialogs.h"
 #include "SoundObject.h"
@@ -246,14 +246,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event)
 
 void Form1::showAbout()
 {
-    QMessageBox::about(this, tr("About %1").arg(programName()),
-                       tr("%1 %2\n%3\n\nPicks lottery numbers: seven from 1 to 39.\n\n"
-                          "Copyright %4\nReleased under the %5 licence.")
-                           .arg(programName(), QString::fromLatin1(ProgramIdentity::version),
-                                QString::fromUtf8(ProgramIdentity::comment),
-                                QString::fromUtf8(ProgramIdentity::copyright),
-                                QString::fromLatin1(ProgramIdentity::licence)) +
-                           QStringLiteral("\n\n") + qtLicenceNotice());
+    showAboutBox(this);
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -29,6 +29,8 @@ QPixmap loadFace(qreal pixelRatio)
     return QPixmap::fromImage(reader.read());
 }
 
+bool userAsksQtForMessages = false;
+
 } // namespace
 
 SoundObject::SoundObject(QWidget* parent) : QWidget(parent)
@@ -37,6 +39,16 @@ SoundObject::SoundObject(QWidget* parent) : QWidget(parent)
 }
 
 SoundObject::~SoundObject() = default;
+
+const QLoggingCategory& SoundObject::silenceLog()
+{
+    return soundLog();
+}
+
+void SoundObject::setUserAsksQtForMessages(bool asks)
+{
+    userAsksQtForMessages = asks;
+}
 
 void SoundObject::paintEvent(QPaintEvent* /*event*/)
 {
@@ -98,7 +110,7 @@ void SoundObject::activate()
     emit activated();
     // Made on first use: loading the audio stack costs start-up time most runs never need.
     if (sound_ == nullptr) {
-        sound_ = createLoudspeakerPlayer(this);
+        sound_ = createLoudspeakerPlayer(this, userAsksQtForMessages);
     }
     if (sound_ != nullptr) {
         sound_->play();

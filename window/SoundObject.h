@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class LoudspeakerPlayer;
+class QLoggingCategory;
 
 // The loudspeaker in the window's corner: shows its face, takes the focus, tells the window
 // when the focus arrives from elsewhere, and plays its recorded sound when activated
@@ -20,6 +21,13 @@ public:
     // module cannot be loaded it stays silent and says why in the "krimvel.sound" logging
     // category, as it does where there is no audio output.
     void activate();
+
+    // Where it says why it stays silent, each reason once; the program shows these lines on
+    // the terminal.
+    static const QLoggingCategory& silenceLog();
+    // Whether the user asked Qt for its messages, as the program finds when it starts: only then
+    // do the audio stack's own lines pass. Until told, they are kept out.
+    static void setUserAsksQtForMessages(bool asks);
 
 signals:
     // The focus moved onto the object from another control, by Tab, Shift+Tab or the mouse.

@@ -153,8 +153,7 @@ TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages
                 category->setEnabled(QtDebugMsg, false);
             }
         });
-        (void)(asked ? qputenv("QT_LOGGING_RULES", "krimvel.*=true")
-                     : qunsetenv("QT_LOGGING_RULES"));
+        SoundObject::setUserAsksQtForMessages(asked);
         SoundObject loudspeaker(nullptr);
         messages().clear();
         const QtMessageHandler previous = qInstallMessageHandler(keepMessages);
@@ -167,7 +166,7 @@ TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages
             EXPECT_EQ(messages().filter(QStringLiteral("default: ")), QStringList());
         }
     }
-    qunsetenv("QT_LOGGING_RULES");
+    SoundObject::setUserAsksQtForMessages(false);
     QLoggingCategory::installFilter(nullptr);
 }
 

@@ -98,7 +98,7 @@ TEST_F(WaveFileTest, ASoundThatCannotBeReadIsSaidOnceAndNotPlayed)
     for (const auto& row : rows) {
         soundMessages.clear();
         QObject owner;
-        LoudspeakerPlayer* sound = module->createPlayer(&owner, row.path);
+        LoudspeakerPlayer* sound = module->createPlayer(&owner, row.path, false);
         sound->play();
         sound->play();
         ASSERT_EQ(soundMessages.size(), 1) << qPrintable(soundMessages.join('\n'));

@@ -1,6 +1,5 @@
 #include "LoudspeakerSound.h"
 
-#include "UserAsksQtForMessages.h"
 #include "WaveFile.h"
 
 #include <QAudioDevice>
@@ -51,9 +50,9 @@ void applyQuietening()
     }
 }
 
-QAudioDevice defaultOutput()
+QAudioDevice defaultOutput(bool userAsksQtForMessages)
 {
-    if (userAsksQtForMessages()) {
+    if (userAsksQtForMessages) {
         return QMediaDevices::defaultAudioOutput();
     }
     askingForDevice = true;
@@ -66,8 +65,9 @@ QAudioDevice defaultOutput()
 
 } // namespace
 
-LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
-    : QObject(parent), soundPath_(std::move(soundPath))
+LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath, bool userAsksQtForMessages)
+    : QObject(parent), soundPath_(std::move(soundPath)),
+      userAsksQtForMessages_(userAsksQtForMessages)
 {
     // The loudspeaker plays samples and never decodes nor encodes video, yet Qt 6.8's FFmpeg
     // backend tries every kind of video hardware as it starts, and libvdpau, finding no
@@ -124,7 +124,7 @@ void LoudspeakerSound::play()
     if (!load()) {
         return;
     }
-    const QAudioDevice output = defaultOutput();
+    const QAudioDevice output = defaultOutput(userAsksQtForMessages_);
     if (output.isNull()) {
         say(QCoreApplication::translate("Terminal",
                                         "no audio output available; the loudspeaker stays silent"));

@@ -19,7 +19,7 @@ class LoudspeakerSound : public QObject, public LoudspeakerPlayer
     Q_OBJECT
 
 public:
-    LoudspeakerSound(QObject* parent, QString soundPath);
+    LoudspeakerSound(QObject* parent, QString soundPath, bool userAsksQtForMessages);
     ~LoudspeakerSound() override;
 
     void play() override;
@@ -36,6 +36,7 @@ private:
     QBuffer stream_;
     QAudioSink* sink_ = nullptr;
     QString soundPath_;
+    bool userAsksQtForMessages_;
     bool loaded_ = false;
     QSet<QString> said_;
 };

@@ -2,7 +2,8 @@
 
 #include "LoudspeakerSound.h"
 
-LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent, const QString& soundPath)
+LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent, const QString& soundPath,
+                                                        bool userAsksQtForMessages)
 {
-    return new LoudspeakerSound(parent, soundPath);
+    return new LoudspeakerSound(parent, soundPath, userAsksQtForMessages);
 }

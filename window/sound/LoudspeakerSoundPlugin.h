@@ -10,5 +10,6 @@ class LoudspeakerSoundPlugin : public QObject, public SoundModule
     Q_INTERFACES(SoundModule)
 
 public:
-    LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath) override;
+    LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath,
+                                    bool userAsksQtForMessages) override;
 };

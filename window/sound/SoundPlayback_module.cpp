@@ -40,12 +40,13 @@ LoadedModule loadSoundModule()
 
 // Loaded on the first call and kept for the process; a module that cannot be loaded is not
 // tried again.
-LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent)
+LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent, bool userAsksQtForMessages)
 {
     static const LoadedModule loaded = loadSoundModule();
     if (loaded.module == nullptr) {
         qCWarning(soundLog).noquote() << loaded.problem;
         return nullptr;
     }
-    return loaded.module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"));
+    return loaded.module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"),
+                                       userAsksQtForMessages);
 }

@@ -63,7 +63,8 @@ private:
 
 } // namespace
 
-LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent)
+// Windows' own playback says nothing of its own.
+LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent, bool /*userAsksQtForMessages*/)
 {
     return new SystemSound(parent);
 }
