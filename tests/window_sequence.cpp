@@ -4,7 +4,6 @@
 //   window_sequence [--language sr_Latn|sr_Cyrl] COMMAND...
 
 #include "Form1.h"
-#include "LineAnnouncement.h"
 #include "PrintArea.h"
 #include "RandomSource.h"
 
@@ -24,8 +23,11 @@ QStringList announced;
 // What a screen reader is sent on this Qt: notices that show, or announcements (from Qt 6.8).
 void keepAnnounced(QAccessibleEvent* event)
 {
-    if (event->type() == QAccessible::ObjectShow && qobject_cast<LineNotice*>(event->object())) {
-        announced << static_cast<QWidget*>(event->object())->accessibleName();
+    if (event->type() == QAccessible::ObjectShow) {
+        if (QAccessibleInterface* shown = event->accessibleInterface();
+            shown != nullptr && shown->role() == QAccessible::Notification) {
+            announced << shown->text(QAccessible::Name);
+        }
     }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement) {
