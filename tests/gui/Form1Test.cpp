@@ -2,12 +2,13 @@
 #include "WindowFixture.h"
 #include "WindowFonts.h"
 #include "WindowPlacement.h"
-#include "drawNumber.h"
+#include "DrawError.h"
 
 #include <QFontInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QWindow>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -197,18 +198,32 @@ TEST_F(Form1Test, ALargeWindowShowsMaroonBeyondThePicture)
         << "and beyond the corner that the window shows at its own size";
 }
 
+// The core's error is worded by its code, whatever its English says; anyone else's in its own.
 TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)
 {
-    QString reported;
-    form.setFatalErrorHandler([&](const QString& message) { reported = message; });
-    form.runCommand([](PrintSurface& surface) {
-        const PrintItem item[] = {{std::string_view("before"), RunOn}};
-        surface.print(item);
-        throw FloatingPointError();
-    });
-    EXPECT_EQ(reported, "Floating-point error while drawing a number.");
-    ASSERT_EQ(form.printSurface().runs().size(), 1u);
-    EXPECT_EQ(form.printSurface().runs()[0].text, "before");
+    const QString floatingPoint = "Floating-point error while drawing a number.";
+    const struct
+    {
+        std::function<void()> fail;
+        QString reported;
+    } rows[] = {
+        {[] { throw FloatingPointError(); }, floatingPoint},
+        {[] { throw DrawError(DrawErrorCode::FloatingPoint, "reworded"); }, floatingPoint},
+        {[] { throw std::runtime_error("cannot clear"); }, "cannot clear"},
+    };
+    for (const auto& row : rows) {
+        QString reported;
+        form.setFatalErrorHandler([&](const QString& message) { reported = message; });
+        form.runCommand([&](PrintSurface& surface) {
+            surface.clear();
+            const PrintItem item[] = {{std::string_view("before"), RunOn}};
+            surface.print(item);
+            row.fail();
+        });
+        EXPECT_EQ(reported, row.reported);
+        ASSERT_EQ(form.printSurface().runs().size(), 1u);
+        EXPECT_EQ(form.printSurface().runs()[0].text, "before");
+    }
 }
 
 TEST(WindowPlacementTest, TheFramedWindowIsCentredWithItsCornerInsideTheArea)
