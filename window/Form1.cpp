@@ -255,7 +255,30 @@ void Form1::showAbout()
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    background_.cover(size());
     printArea_->setGeometry(rect());
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!largeIconSizesGiven_) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+// The expose that shows the window paints its first frame before a call queued from here runs:
+// the icon's three large sizes, nine tenths of its decoding, come just after that frame.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed() && !largeIconSizesGiven_) {
+        largeIconSizesGiven_ = true;
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::setFatalErrorHandler(FatalErrorHandler handler)
@@ -265,15 +288,10 @@ void Form1::setFatalErrorHandler(FatalErrorHandler handler)
 
 void Form1::paintEvent(QPaintEvent* /*event*/)
 {
-    if (!largeIconSizesGiven_) {
-        largeIconSizesGiven_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
-    }
     QPainter painter(this);
     // On a scaled screen the picture is enlarged with it; smoothly, not in blocks.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The colour shows only where the window is larger than the picture.
     painter.fillRect(rect(), backgroundColour);
-    painter.drawImage(0, 0, background_.image(size()));
+    painter.drawImage(0, 0, background_.image());
 }

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -226,6 +227,27 @@ TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)
     }
 }
 
+// The icon's large sizes come after the first frame that the screen shows, never from a paint.
+TEST(Form1IconTest, TheLargeSizesComeOnceTheWindowIsShownNotWhenItIsPainted)
+{
+    RandomSource source;
+    Form1 form(source);
+    const auto largest = [&] {
+        QList<int> widths;
+        for (const QSize& size : form.windowIcon().availableSizes()) {
+            widths << size.width();
+        }
+        return *std::max_element(widths.cbegin(), widths.cend());
+    };
+    form.grab();
+    QApplication::processEvents();
+    EXPECT_EQ(largest(), 48) << "painted, not shown";
+    form.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    EXPECT_EQ(largest(), 256);
+}
+
 TEST(WindowPlacementTest, TheFramedWindowIsCentredWithItsCornerInsideTheArea)
 {
     const QSize framed(555, 379);
@@ -257,7 +279,8 @@ TEST(BackgroundPictureTest, TheCornerIsTheJpegsOwnAndAMissingOrSmallOneFallsBack
     for (const auto& c : cases) {
         SCOPED_TRACE(c.corner.toStdString() + " at " + std::to_string(c.shown.width()));
         BackgroundPicture picture(jpeg, c.corner, c.shown);
-        EXPECT_EQ(picture.image(c.shown).convertToFormat(QImage::Format_RGB32), jpegPart(c.shown));
+        picture.cover(c.shown);
+        EXPECT_EQ(picture.image().convertToFormat(QImage::Format_RGB32), jpegPart(c.shown));
     }
 }
 
