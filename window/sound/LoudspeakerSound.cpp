@@ -69,16 +69,6 @@ LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath, bool user
     : QObject(parent), soundPath_(std::move(soundPath)),
       userAsksQtForMessages_(userAsksQtForMessages)
 {
-    // The loudspeaker plays samples and never decodes nor encodes video, yet Qt 6.8's FFmpeg
-    // backend tries every kind of video hardware as it starts, and libvdpau, finding no
-    // driver, says so on stderr itself. Qt's own variables name the kinds to try: none, where
-    // the user named none.
-    for (const char* variable :
-         {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"}) {
-        if (!qEnvironmentVariableIsSet(variable)) {
-            qputenv(variable, "");
-        }
-    }
 }
 
 LoudspeakerSound::~LoudspeakerSound()
