@@ -98,11 +98,15 @@ void LoudspeakerSound::play()
     stream_.close();
     stream_.open(QIODevice::ReadOnly);
     sink_->start(&stream_);
+    // A sink that cannot open says so with a change of state on Qt 6.4, and with its error
+    // alone on Qt 6.8.
+    reportFailure();
 }
 
 void LoudspeakerSound::reportFailure()
 {
-    // Running out of samples is how every play ends; the rest means the sound was cut off.
+    // An underrun is the program falling behind (a busy machine, a stopped process), and the
+    // sound goes on after it; the rest means the sound was cut off or never started.
     const QAudio::Error error = sink_->error();
     if (error != QAudio::NoError && error != QAudio::UnderrunError) {
         say(QCoreApplication::translate(
