@@ -44,7 +44,8 @@ void load()
     // starts: a locale that is not generated fails there again and leaves this one, but "C"
     // (or "POSIX", or none named) is named "C.UTF-8" for the characters in the environment
     // too, while nothing but Language reads it. Shown by e2e.environment on Debian 13.
-    const bool named = std::setlocale(LC_ALL, "") != nullptr; // where not, the characters stay "C"'s
+    // Where that fails, the characters stay "C"'s.
+    const bool named = std::setlocale(LC_ALL, "") != nullptr;
     if (std::string_view(std::setlocale(LC_CTYPE, nullptr)) == "C") {
         std::setlocale(LC_CTYPE, "C.UTF-8");
         if (named) {

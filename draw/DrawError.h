@@ -12,9 +12,7 @@ enum class DrawErrorCode
 class DrawError : public std::runtime_error
 {
 public:
-    DrawError(DrawErrorCode code, const char* english) : std::runtime_error(english), code_(code)
-    {
-    }
+    DrawError(DrawErrorCode code, const char* english) : std::runtime_error(english), code_(code) {}
 
     DrawErrorCode code() const noexcept { return code_; }
 
@@ -22,12 +20,11 @@ private:
     DrawErrorCode code_;
 };
 
-// A generator value whose product is not a number: the value is lost and nothing is drawn.
+// A generator value that is no finite number: the draw stops there, keeping what it drew before.
 class FloatingPointError : public DrawError
 {
 public:
     FloatingPointError()
         : DrawError(DrawErrorCode::FloatingPoint, "Floating-point error while drawing a number.")
-    {
-    }
+    {}
 };

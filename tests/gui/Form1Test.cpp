@@ -1,8 +1,8 @@
 #include "BackgroundPicture.h"
+#include "DrawError.h"
 #include "WindowFixture.h"
 #include "WindowFonts.h"
 #include "WindowPlacement.h"
-#include "DrawError.h"
 
 #include <QFontInfo>
 #include <QImageReader>

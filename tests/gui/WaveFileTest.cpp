@@ -2,8 +2,8 @@
 
 #include "SoundModule.h"
 
-#include <QFile>
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QPluginLoader>
 #include <QStringList>

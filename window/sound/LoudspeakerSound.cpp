@@ -39,8 +39,7 @@ QAudioDevice defaultOutput(bool userAsksQtForMessages)
 LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath, bool userAsksQtForMessages)
     : QObject(parent), soundPath_(std::move(soundPath)),
       userAsksQtForMessages_(userAsksQtForMessages)
-{
-}
+{}
 
 LoudspeakerSound::~LoudspeakerSound()
 {
