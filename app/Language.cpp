@@ -42,10 +42,9 @@ void load()
     // says so in four lines before it takes UTF-8 (Qt 6.4 takes it silently): taken first,
     // quietly; the language stays. Qt sets the locale from the environment once more as it
     // starts: a locale that is not generated fails there again and leaves this one, but "C"
-    // (or "POSIX", or none named) is named "C.UTF-8" for the characters in the environment
-    // too, while nothing but Language reads it. Shown by e2e.environment on Debian 13.
-    // Where that fails, the characters stay "C"'s.
-    const bool named = std::setlocale(LC_ALL, "") != nullptr;
+    // (or "POSIX", or none named) has "C.UTF-8" named for the characters in the environment
+    // too, here, before any thread exists. Shown by e2e.environment on Debian 13.
+    const bool named = std::setlocale(LC_ALL, "") != nullptr; // else the characters stay "C"'s
     if (std::string_view(std::setlocale(LC_CTYPE, nullptr)) == "C") {
         std::setlocale(LC_CTYPE, "C.UTF-8");
         if (named) {

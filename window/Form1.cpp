@@ -262,8 +262,8 @@ void Form1::resizeEvent(QResizeEvent* event)
 void Form1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!largeIconSizesGiven_) {
-        windowHandle()->installEventFilter(this);
+    if (QWindow* window = windowHandle(); window != nullptr && !largeIconSizesGiven_) {
+        window->installEventFilter(this);
     }
 }
 
