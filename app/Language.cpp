@@ -39,10 +39,17 @@ QString translationFor(const QString& language, bool latinModifier)
 void load()
 {
     // Where the user's locale is not generated, or is "C", the C library reads ASCII, and Qt 6.8
-    // says so in four lines before it takes UTF-8: taken first, quietly; the language stays.
-    std::setlocale(LC_ALL, ""); // where that fails, the characters stay "C"'s
+    // says so in four lines before it takes UTF-8 (Qt 6.4 takes it silently): taken first,
+    // quietly; the language stays. Qt sets the locale from the environment once more as it
+    // starts: a locale that is not generated fails there again and leaves this one, but "C"
+    // (or "POSIX", or none named) has "C.UTF-8" named for the characters in the environment
+    // too, here, before any thread exists. Shown by e2e.environment on Debian 13.
+    const bool named = std::setlocale(LC_ALL, "") != nullptr; // else the characters stay "C"'s
     if (std::string_view(std::setlocale(LC_CTYPE, nullptr)) == "C") {
         std::setlocale(LC_CTYPE, "C.UTF-8");
+        if (named) {
+            qputenv(qEnvironmentVariableIsEmpty("LC_ALL") ? "LC_CTYPE" : "LC_ALL", "C.UTF-8");
+        }
     }
     // From LANGUAGE, LC_ALL, LC_MESSAGES and LANG on Linux, the display language on Windows.
     const QString translation =

@@ -12,6 +12,26 @@
 
 namespace {
 
+// What Qt tells only in the words or the categories of its messages, for want of an API that
+// tells it; read here and nowhere else. Each goes when Qt tells it some other way (the README's
+// figures list them with the rest of Qt's behaviours that the program works around).
+namespace QtSays {
+
+// Which display Qt could not open, before it ends the process (Qt 6.4 and 6.8 alike): the
+// categories of its platforms' messages. Qt's Wayland platform says so in a message of no
+// category, not even "default" (critical in 6.4, a warning in 6.8). Shown by e2e.environment.
+constexpr char xcbPlatform[] = "qt.qpa.xcb";
+constexpr char waylandPlatform[] = "qt.qpa.wayland";
+// A stream that the sound server cut off: Qt's PulseAudio output (6.4 and 6.8) changes neither
+// its sink's state nor its error, and says so only in this warning. Shown by
+// e2e.loudspeaker.playback.
+const QLatin1String streamCut("Stream error:");
+// Qt 6.8's sink then asks the lost stream for samples every 20 ms until the next play, with a
+// warning each time. Shown by e2e.loudspeaker.playback on Debian 13.
+const QLatin1String lostStreamRead("QIODevice::read");
+
+} // namespace QtSays
+
 struct HeldMessage
 {
     QtMsgType type;
@@ -43,20 +63,19 @@ bool heldFrom(const char* category, bool orUncategorised = false)
 }
 
 // Which display Qt could not open, as the categories of its messages tell, and the way to
-// one; empty where it tried none. Qt's Wayland platform says so in a message of no category,
-// not even "default" (critical in 6.4, a warning in 6.8).
+// one; empty where it tried none.
 QString whyNoDisplay()
 {
     using Language::terminal;
     QStringList reasons;
-    if (heldFrom("qt.qpa.wayland", true)) {
+    if (heldFrom(QtSays::waylandPlatform, true)) {
         reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open Wayland display '%1'"))
                        .arg(qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")));
     }
-    if (heldFrom("qt.qpa.xcb") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    if (heldFrom(QtSays::xcbPlatform) && !qEnvironmentVariableIsEmpty("DISPLAY")) {
         reasons << terminal(QT_TRANSLATE_NOOP("Terminal", "cannot open display '%1'"))
                        .arg(qEnvironmentVariable("DISPLAY"));
-    } else if (heldFrom("qt.qpa.xcb") && reasons.isEmpty()) {
+    } else if (heldFrom(QtSays::xcbPlatform) && reasons.isEmpty()) {
         reasons << terminal(QT_TRANSLATE_NOOP(
             "Terminal", "no display (neither WAYLAND_DISPLAY nor DISPLAY is set)"));
     }
@@ -94,9 +113,7 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
     if (type == QtWarningMsg &&
         qstrcmp(context.category, SoundObject::silenceLog().categoryName()) == 0) {
         say(text);
-    } else if (type == QtWarningMsg && text.contains(QLatin1String("Stream error:"))) {
-        // Qt's PulseAudio output reports a stream that the sound server cut off only in this
-        // warning; its audio sink carries on as if it played.
+    } else if (type == QtWarningMsg && text.contains(QtSays::streamCut)) {
         if (!std::exchange(streamCut, true)) {
             say(Language::terminal(QT_TRANSLATE_NOOP(
                 "Terminal", "the audio output failed while playing the loudspeaker's sound")));
@@ -104,9 +121,7 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
         if (userAsks) {
             qtHandler(type, context, text);
         }
-    } else if (!(streamCut && !userAsks && text.startsWith(QLatin1String("QIODevice::read")))) {
-        // (Qt 6.8's sink then asks the lost stream for samples every 20 ms until the next play.)
-
+    } else if (!(streamCut && !userAsks && text.startsWith(QtSays::lostStreamRead))) {
         qtHandler(type, context, text);
     }
 }

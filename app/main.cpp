@@ -3,13 +3,12 @@
 #include "Language.h"
 #include "Messages.h"
 #include "ProgramIdentity.h"
+#include "QtWorkarounds.h"
 #include "RandomSource.h"
 #include "Terminal.h"
 #include "WindowFonts.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QVersionNumber>
 
 namespace {
 
@@ -17,19 +16,6 @@ int say(const CommandLine::Reply& reply)
 {
     Terminal::print(reply.status == 0 ? stdout : stderr, reply.text);
     return reply.status;
-}
-
-// On GNOME's Wayland session, before Qt 6.8 draws GNOME's kind of title bar itself, a native
-// window gets Qt's plain grey one and a place near the corner; through XWayland, GNOME's title
-// bar and the middle of the screen. A platform the user names (or -platform) is tried as named.
-void preferXWaylandOnGnome()
-{
-    if (QLibraryInfo::version() < QVersionNumber(6, 8) &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY") &&
-        qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-        qgetenv("XDG_CURRENT_DESKTOP").toLower().split(':').contains("gnome")) {
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-    }
 }
 
 } // namespace
@@ -42,7 +28,7 @@ int main(int argc, char* argv[])
         argc == 2 && reply && reply->status == 0) {
         return say(*reply);
     }
-    preferXWaylandOnGnome();
+    QtWorkarounds::beforeQtStarts();
     // Read while Qt connects to the display, on the other core where there is one.
     WindowFonts::startLoading();
 

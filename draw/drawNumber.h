@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DrawError.h"
 #include "DrawState.h"
 
 #include <array>
@@ -8,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 
 // Anything that yields uniform values in [0, 1): the real generator, or a scripted
 // sequence in the tests.
@@ -28,12 +28,6 @@ concept BitsSource = ValueSource<Source> && requires(Source source)
     {
         source.nextBits24()
         } -> std::same_as<std::uint32_t>;
-};
-
-class FloatingPointError : public std::runtime_error
-{
-public:
-    FloatingPointError() : std::runtime_error("Floating-point error while drawing a number.") {}
 };
 
 // floor(100 r) for r = m * 2^-24, exactly: 100 m stays below 2^31, and the shift is the floor

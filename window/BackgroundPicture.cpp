@@ -55,11 +55,10 @@ BackgroundPicture::BackgroundPicture(const QString& picture, const QString& corn
     }
 }
 
-const QImage& BackgroundPicture::image(const QSize& area)
+void BackgroundPicture::cover(const QSize& area)
 {
     if (!whole_ && (area.width() > shown_.width() || area.height() > shown_.height())) {
         whole_ = true;
         image_ = readPicture(picture_, {});
     }
-    return image_;
 }

@@ -18,10 +18,12 @@ public:
     // Where it is missing, damaged or smaller, that part is cut from `picture` itself.
     BackgroundPicture(const QString& picture, const QString& corner, const QSize& shown);
 
-    // The picture from its top-left corner, covering `area` as far as the picture reaches:
-    // decodes the whole picture the first time `area` reaches beyond the corner. A picture
-    // that cannot be read is empty, and the window then shows its background colour alone.
-    const QImage& image(const QSize& area);
+    // Makes image() cover `area` as far as the picture reaches: decodes the whole picture the
+    // first time `area` reaches beyond the corner.
+    void cover(const QSize& area);
+    // The picture from its top-left corner, as far as cover() has made it. A picture that
+    // cannot be read is empty, and the window then shows its background colour alone.
+    const QImage& image() const { return image_; }
 
 private:
     QString picture_;

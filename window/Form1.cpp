@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "CommandButton.h"
+#include "DrawError.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
@@ -25,8 +26,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
-#include <algorithm>
-#include <cstring>
 #include <exception>
 
 namespace {
@@ -37,11 +36,6 @@ const QColor bannerColour(0xff, 0x80, 0x00);
 
 constexpr int clientWidthTwips = 8295;
 constexpr int clientHeightTwips = 5310;
-
-// The drawing core reports its errors in English; these are the ones it can report.
-const char* const coreErrors[] = {
-    QT_TRANSLATE_NOOP("Form1", "Floating-point error while drawing a number."),
-};
 
 QString programName()
 {
@@ -73,6 +67,17 @@ template <std::size_t count> QIcon programIcon(const int (&sizes)[count])
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
+}
+
+// The core's errors in the user's language, by their code. A code without a case here is a
+// compiler warning (-Wswitch).
+QString describe(DrawErrorCode code)
+{
+    switch (code) {
+    case DrawErrorCode::FloatingPoint:
+        return Form1::tr("Floating-point error while drawing a number.");
+    }
+    return {};
 }
 
 } // namespace
@@ -218,13 +223,11 @@ void Form1::runCommand(const std::function<void(PrintSurface&)>& command)
 {
     try {
         printArea_->print(command);
-    } catch (const std::exception& error) {
+    } catch (const DrawError& error) {
         // What was printed before the error stays on the window until the program ends.
-        const auto known =
-            std::find_if(std::begin(coreErrors), std::end(coreErrors),
-                         [&](const char* text) { return std::strcmp(text, error.what()) == 0; });
-        fatalErrorHandler_(known != std::end(coreErrors) ? tr(*known)
-                                                         : QString::fromUtf8(error.what()));
+        fatalErrorHandler_(describe(error.code()));
+    } catch (const std::exception& error) {
+        fatalErrorHandler_(QString::fromUtf8(error.what()));
     }
 }
 
@@ -252,7 +255,30 @@ void Form1::showAbout()
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    background_.cover(size());
     printArea_->setGeometry(rect());
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle(); window != nullptr && !largeIconSizesGiven_) {
+        window->installEventFilter(this);
+    }
+}
+
+// The expose that shows the window paints its first frame before a call queued from here runs:
+// the icon's three large sizes, nine tenths of its decoding, come just after that frame.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed() && !largeIconSizesGiven_) {
+        largeIconSizesGiven_ = true;
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::setFatalErrorHandler(FatalErrorHandler handler)
@@ -262,15 +288,10 @@ void Form1::setFatalErrorHandler(FatalErrorHandler handler)
 
 void Form1::paintEvent(QPaintEvent* /*event*/)
 {
-    if (!largeIconSizesGiven_) {
-        largeIconSizesGiven_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
-    }
     QPainter painter(this);
     // On a scaled screen the picture is enlarged with it; smoothly, not in blocks.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The colour shows only where the window is larger than the picture.
     painter.fillRect(rect(), backgroundColour);
-    painter.drawImage(0, 0, background_.image(size()));
+    painter.drawImage(0, 0, background_.image());
 }

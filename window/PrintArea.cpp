@@ -70,17 +70,31 @@ QString PrintArea::text() const
     return QString::fromStdString(printedLines(surface_));
 }
 
+namespace {
+
+QRect inPixels(double x, double y, double width, double height)
+{
+    return QRectF(Twips::toPixels(x), Twips::toPixels(y), Twips::toPixels(width),
+                  Twips::toPixels(height))
+        .toRect();
+}
+
+} // namespace
+
+QRect PrintArea::characterRect(const PrintedRun& run, int inRun, double top) const
+{
+    const QString text = QString::fromStdString(run.text);
+    const double left = run.x + measure_.textWidth(text.left(inRun).toStdString());
+    const double right = run.x + measure_.textWidth(text.left(inRun + 1).toStdString());
+    return inPixels(left, top, right - left, measure_.lineHeight());
+}
+
 QRect PrintArea::characterRect(int offset) const
 {
     const auto lines = runsByLine(surface_);
     if (lines.empty() || offset < 0) {
         return {};
     }
-    const auto inPixels = [](double x, double y, double width, double height) {
-        return QRectF(Twips::toPixels(x), Twips::toPixels(y), Twips::toPixels(width),
-                      Twips::toPixels(height))
-            .toRect();
-    };
     const double height = measure_.lineHeight();
     // Walks text() as printedLines() makes it: the printed lines from the first, each but the
     // last ended by a line end.
@@ -90,15 +104,11 @@ QRect PrintArea::characterRect(int offset) const
         double end = 0;
         if (const auto found = lines.find(line); found != lines.end()) {
             for (const PrintedRun* run : found->second) {
-                const QString text = QString::fromStdString(run->text);
-                if (offset < lineStart + text.size()) {
-                    const int inRun = offset - lineStart;
-                    const double left = run->x + measure_.textWidth(text.left(inRun).toStdString());
-                    const double right =
-                        run->x + measure_.textWidth(text.left(inRun + 1).toStdString());
-                    return inPixels(left, top, right - left, height);
+                const int size = int(QString::fromStdString(run->text).size());
+                if (offset < lineStart + size) {
+                    return characterRect(*run, offset - lineStart, top);
                 }
-                lineStart += int(text.size());
+                lineStart += size;
                 end = run->x + run->width;
             }
         }
@@ -113,13 +123,38 @@ QRect PrintArea::characterRect(int offset) const
     return {};
 }
 
+// The first offset whose characterRect() holds the point, found in one walk that measures only
+// the runs the point can be in: a screen reader's review asks on every move of the pointer.
 int PrintArea::offsetAt(const QPoint& point) const
 {
-    const int size = int(text().size());
-    for (int offset = 0; offset < size; ++offset) {
-        if (characterRect(offset).contains(point)) {
-            return offset;
+    const auto lines = runsByLine(surface_);
+    if (lines.empty()) {
+        return -1;
+    }
+    const double height = measure_.lineHeight();
+    int lineStart = 0;
+    for (int line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
+        const double top = (line - 1) * height;
+        // Every character of a line has the line's rows, rounded alike; a line end has no width
+        // and holds no point.
+        const QRect rows = inPixels(0, top, 0, height);
+        const bool onLine = point.y() >= rows.top() && point.y() <= rows.bottom();
+        if (const auto found = lines.find(line); found != lines.end()) {
+            for (const PrintedRun* run : found->second) {
+                const int size = int(QString::fromStdString(run->text).size());
+                // Its characters lie within the run, give or take the pixel that rounding adds.
+                if (onLine && point.x() >= Twips::toPixels(run->x) - 2 &&
+                    point.x() <= Twips::toPixels(run->x + run->width) + 2) {
+                    for (int inRun = 0; inRun < size; ++inRun) {
+                        if (characterRect(*run, inRun, top).contains(point)) {
+                            return lineStart + inRun;
+                        }
+                    }
+                }
+                lineStart += size;
+            }
         }
+        ++lineStart;
     }
     return -1;
 }

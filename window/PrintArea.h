@@ -44,6 +44,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the character `inRun` of `run`, on the line whose top is `top`, is painted.
+    QRect characterRect(const PrintedRun& run, int inRun, double top) const;
     void showChange(const QString& before);
     void announce();
 

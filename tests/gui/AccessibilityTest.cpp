@@ -84,8 +84,14 @@ TEST_F(AccessibilityTest, EveryPrintedCharacterStandsWhereItIsPainted)
         if (!text[offset].isSpace()) {
             EXPECT_EQ(printed()->offsetAtPoint(place.center()), offset);
             EXPECT_GT(yellowPixels(painted, place.translated(-window)), 0) << offset;
+            // Its edges too, where rounding may give the pixel to a neighbour.
+            for (const QPoint& edge : {place.topLeft(), place.bottomRight()}) {
+                const int found = printed()->offsetAtPoint(edge);
+                EXPECT_TRUE(found >= 0 && printed()->characterRect(found).contains(edge)) << offset;
+            }
         }
     }
+    EXPECT_EQ(printed()->offsetAtPoint(window + QPoint(form.width() - 1, form.height() - 1)), -1);
 }
 
 TEST_F(AccessibilityTest, TheLoudspeakerCanBePressedByAssistiveTechnology)

@@ -89,6 +89,7 @@ TEST(QtMessagesTest, EveryWayOfAskingQtCountsAndNothingElse)
         {"QT_DEBUG_PLUGINS", "0", "", false},
         {"QT_FATAL_WARNINGS", "yes", "", true},
         {"QT_FATAL_CRITICALS", "0", "", false},
+        {"QT_FATAL_CRITICALS", "1", "", true},
 #ifndef Q_OS_WIN
         {"XDG_CONFIG_HOME", "~/config", "~/config" + ini, true},
         {"XDG_CONFIG_HOME", "", "~/.config" + ini, true},

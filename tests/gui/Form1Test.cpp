@@ -1,13 +1,14 @@
 #include "BackgroundPicture.h"
+#include "DrawError.h"
 #include "WindowFixture.h"
 #include "WindowFonts.h"
 #include "WindowPlacement.h"
-#include "drawNumber.h"
 
 #include <QFontInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QWindow>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -197,18 +198,46 @@ TEST_F(Form1Test, ALargeWindowShowsMaroonBeyondThePicture)
         << "and beyond the corner that the window shows at its own size";
 }
 
+// The core's error is worded by its code, whatever its English says; anyone else's in its own.
 TEST_F(Form1Test, AnErrorInAHandlerIsReportedAndLeavesThePrintedTextInPlace)
 {
-    QString reported;
-    form.setFatalErrorHandler([&](const QString& message) { reported = message; });
-    form.runCommand([](PrintSurface& surface) {
-        const PrintItem item[] = {{std::string_view("before"), RunOn}};
-        surface.print(item);
-        throw FloatingPointError();
-    });
-    EXPECT_EQ(reported, "Floating-point error while drawing a number.");
-    ASSERT_EQ(form.printSurface().runs().size(), 1u);
-    EXPECT_EQ(form.printSurface().runs()[0].text, "before");
+    const QString floatingPoint = "Floating-point error while drawing a number.";
+    const struct
+    {
+        std::function<void()> fail;
+        QString reported;
+    } rows[] = {
+        {[] { throw FloatingPointError(); }, floatingPoint},
+        {[] { throw DrawError(DrawErrorCode::FloatingPoint, "reworded"); }, floatingPoint},
+        {[] { throw std::runtime_error("cannot clear"); }, "cannot clear"},
+    };
+    for (const auto& row : rows) {
+        QString reported;
+        form.setFatalErrorHandler([&](const QString& message) { reported = message; });
+        form.runCommand([&](PrintSurface& surface) {
+            surface.clear();
+            const PrintItem item[] = {{std::string_view("before"), RunOn}};
+            surface.print(item);
+            row.fail();
+        });
+        EXPECT_EQ(reported, row.reported);
+        ASSERT_EQ(form.printSurface().runs().size(), 1u);
+        EXPECT_EQ(form.printSurface().runs()[0].text, "before");
+    }
+}
+
+// The icon's large sizes come after the first frame that the screen shows, never from a paint.
+TEST(Form1IconTest, TheLargeSizesComeOnceTheWindowIsShownNotWhenItIsPainted)
+{
+    RandomSource source;
+    Form1 form(source);
+    form.grab();
+    QApplication::processEvents();
+    EXPECT_EQ(form.windowIcon().availableSizes().size(), 4) << "16 to 48 when painted, not shown";
+    form.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    EXPECT_EQ(form.windowIcon().availableSizes().size(), 7) << "16 to 256 once shown";
 }
 
 TEST(WindowPlacementTest, TheFramedWindowIsCentredWithItsCornerInsideTheArea)
@@ -242,7 +271,8 @@ TEST(BackgroundPictureTest, TheCornerIsTheJpegsOwnAndAMissingOrSmallOneFallsBack
     for (const auto& c : cases) {
         SCOPED_TRACE(c.corner.toStdString() + " at " + std::to_string(c.shown.width()));
         BackgroundPicture picture(jpeg, c.corner, c.shown);
-        EXPECT_EQ(picture.image(c.shown).convertToFormat(QImage::Format_RGB32), jpegPart(c.shown));
+        picture.cover(c.shown);
+        EXPECT_EQ(picture.image().convertToFormat(QImage::Format_RGB32), jpegPart(c.shown));
     }
 }
 

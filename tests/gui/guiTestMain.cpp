@@ -1,3 +1,4 @@
+#include "QtWorkarounds.h"
 #include "WindowFonts.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     }
     ::testing::InitGoogleTest(&argc, argv);
     // As the program does, so that the fonts come from the configuration it loads itself.
+    QtWorkarounds::beforeQtStarts();
     WindowFonts::startLoading();
     QApplication application(argc, argv);
     // Dialogs a test can answer, that keep what they remember out of the user's settings.

@@ -48,6 +48,12 @@ void waitUntilReady()
 
 namespace WindowFonts {
 
+// Qt 6.4 and 6.8 alike read fontconfig's configuration on the GUI thread, the first time the
+// font database is asked for a face; read here on a worker while Qt connects to the display,
+// it is current by then, and Qt's own FcInit() finds it. A workaround for start-up time only:
+// bench/run-benchmarks --launch-only against a build without it shows the gain (1.1 to 1.6 ms,
+// README's figures), and it goes when that is no more than the spread between two builds of
+// the same code, as when a Qt reads the configuration off the GUI thread itself.
 void startLoading()
 {
     if (std::future<void>& loading = configurationLoading(); !loading.valid()) {

@@ -6,14 +6,9 @@
 
 namespace {
 
-struct LoadedModule
-{
-    SoundModule* module = nullptr;
-    // Why there is none, where there is none.
-    QString problem;
-};
-
-LoadedModule loadSoundModule()
+// The module, or none after saying why in soundLog(): the only time it is said, as the module
+// is looked for once.
+SoundModule* loadSoundModule()
 {
     // Relative to the program's own folder, so that an installed or unpacked program and one
     // in the build tree each find their own module.
@@ -21,19 +16,18 @@ LoadedModule loadSoundModule()
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KRIMVEL_SOUND_MODULE));
     QPluginLoader loader(path);
     QObject* instance = loader.instance();
-    LoadedModule loaded{qobject_cast<SoundModule*>(instance), {}};
-    if (instance == nullptr) {
-        loaded.problem = loader.errorString();
-    } else if (loaded.module == nullptr) {
-        loaded.problem = QCoreApplication::translate("Terminal", "not this program's sound module");
+    auto* module = qobject_cast<SoundModule*>(instance);
+    if (module == nullptr) {
+        const QString problem =
+            instance == nullptr
+                ? loader.errorString()
+                : QCoreApplication::translate("Terminal", "not this program's sound module");
+        qCWarning(soundLog).noquote()
+            << QCoreApplication::translate("Terminal", "the installation is broken: cannot load "
+                                                       "the loudspeaker's sound module %1 (%2)")
+                   .arg(QDir::toNativeSeparators(QDir::cleanPath(path)), problem);
     }
-    if (!loaded.problem.isEmpty()) {
-        loaded.problem =
-            QCoreApplication::translate("Terminal", "the installation is broken: cannot load the "
-                                                    "loudspeaker's sound module %1 (%2)")
-                .arg(QDir::toNativeSeparators(QDir::cleanPath(path)), loaded.problem);
-    }
-    return loaded;
+    return module;
 }
 
 } // namespace
@@ -42,11 +36,10 @@ LoadedModule loadSoundModule()
 // tried again.
 LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent, bool userAsksQtForMessages)
 {
-    static const LoadedModule loaded = loadSoundModule();
-    if (loaded.module == nullptr) {
-        qCWarning(soundLog).noquote() << loaded.problem;
+    static SoundModule* const module = loadSoundModule();
+    if (module == nullptr) {
         return nullptr;
     }
-    return loaded.module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"),
-                                       userAsksQtForMessages);
+    return module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"),
+                                userAsksQtForMessages);
 }
