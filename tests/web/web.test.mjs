@@ -289,6 +289,11 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         await expectShown(page, computer, 'the numbers, kept while the new version waits');
         assert.equal((await state()).next, false, 'the old version changed without a press');
         await page.screenshot({ path: join(shots, `${browserName}-new-version.png`) });
+        // A reload keeps the old version, which offers the waiting one again as it starts.
+        await page.reload();
+        await page.waitForSelector('#new-version', { visible: true, timeout: 20_000 })
+          .catch(() => assert.fail('no new version offered within 20 s of a reload'));
+        assert.equal((await state()).next, false, 'the old version changed with a reload');
         await Promise.all([page.waitForNavigation(), page.click('#new-version button')]);
         await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
         const after = await state();
