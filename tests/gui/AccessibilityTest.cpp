@@ -81,8 +81,10 @@ TEST_F(AccessibilityTest, EveryPrintedCharacterStandsWhereItIsPainted)
     const QPoint window = form.mapToGlobal(QPoint(0, 0));
     for (int offset = 0; offset < text.size(); ++offset) {
         const QRect place = printed()->characterRect(offset);
+        if (!place.isEmpty()) {
+            EXPECT_EQ(printed()->offsetAtPoint(place.center()), offset) << offset;
+        }
         if (!text[offset].isSpace()) {
-            EXPECT_EQ(printed()->offsetAtPoint(place.center()), offset);
             EXPECT_GT(yellowPixels(painted, place.translated(-window)), 0) << offset;
             // Its edges too, where rounding may give the pixel to a neighbour.
             for (const QPoint& edge : {place.topLeft(), place.bottomRight()}) {
