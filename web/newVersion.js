@@ -14,6 +14,9 @@ export function offerNewVersion(line) {
   const words = line.querySelector('span');
   const button = line.querySelector('button');
   const show = (text, label) => {
+    if (!line.hidden && words.textContent === text) {
+      return;
+    }
     button.textContent = label;
     line.hidden = false;
     // The words come a moment after the line, a live region: a screen reader says what is added
@@ -27,9 +30,8 @@ export function offerNewVersion(line) {
   let controlled = navigator.serviceWorker.controller !== null;
   let chosen = false;
   let takenOver = false;
-  workbox.addEventListener('waiting', () => {
-    show(tr('WebPage', 'A new version is ready: loading it clears the numbers shown.'), tr('WebPage', 'Load the new version'));
-  });
+  const offer = () => show(tr('WebPage', 'A new version is ready: loading it clears the numbers shown.'), tr('WebPage', 'Load the new version'));
+  workbox.addEventListener('waiting', offer);
   // The first version installed takes over a page that had none, which changes nothing in it.
   workbox.addEventListener('controlling', () => {
     if (chosen) {
@@ -55,5 +57,16 @@ export function offerNewVersion(line) {
     }
   });
   // Once the page has loaded, so that caching its files never competes with showing it.
-  return workbox.register();
+  return workbox.register().then((registration) => {
+    // workbox-window follows only the first two versions installed while a page is open
+    // (GoogleChrome/workbox#3285): a later one is offered when it is installed all the same.
+    registration.addEventListener('updatefound', () => {
+      const worker = registration.installing;
+      worker?.addEventListener('statechange', () => {
+        if (worker.state === 'installed' && registration.active !== null) {
+          offer();
+        }
+      });
+    });
+  });
 }

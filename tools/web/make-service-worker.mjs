@@ -11,14 +11,20 @@
 // (not for the page: licence texts). SOURCE, the worker, is bundled with that list into
 // SITE_DIR/sw.js: any file changed changes the worker, which makes it a new version.
 import { createHash } from 'node:crypto';
-import { readFileSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
-import resolve from '@rollup/plugin-node-resolve';
-import replace from '@rollup/plugin-replace';
-import terser from '@rollup/plugin-terser';
-import { rollup } from 'rollup';
-import { getManifest } from 'workbox-build';
+
+const workboxModules = new URL('node_modules', import.meta.url).pathname;
+if (!existsSync(join(workboxModules, 'workbox-build'))) {
+  console.error(`make-service-worker.mjs: Workbox is not installed in ${workboxModules}: npm ci --prefix tools/web (tools/package-web does)`);
+  process.exit(1);
+}
+const { default: resolve } = await import('@rollup/plugin-node-resolve');
+const { default: replace } = await import('@rollup/plugin-replace');
+const { default: terser } = await import('@rollup/plugin-terser');
+const { rollup } = await import('rollup');
+const { getManifest } = await import('workbox-build');
 
 const { values: options, positionals } = parseArgs({
   allowPositionals: true,
@@ -29,7 +35,6 @@ if (positionals.length !== 2) {
   process.exit(2);
 }
 const [site, source] = positionals;
-const workboxModules = new URL('node_modules', import.meta.url).pathname;
 const integrity = (file) => `sha384-${createHash('sha384').update(readFileSync(join(site, file))).digest('base64')}`;
 
 // Workbox's own modules as the browser runs them: its development logging compiled out.
@@ -39,17 +44,24 @@ async function bundle(input, output, values = {}) {
     plugins: [
       replace({ preventAssignment: true, values: { 'process.env.NODE_ENV': JSON.stringify('production'), ...values } }),
       resolve({ modulePaths: [workboxModules] }),
-      terser({ format: { comments: false } }),
+      terser({ format: { comments: (node, comment) => comment.value.startsWith('! Workbox') } }),
     ],
     onwarn: (warning) => { throw new Error(`make-service-worker.mjs: ${warning.message}`); },
   });
-  await build.write({ file: output, format: output.endsWith('sw.js') ? 'iife' : 'es' });
+  // The notice that Workbox's licence asks of every copy.
+  const banner = `/*! Workbox ${JSON.parse(readFileSync(join(workboxModules, 'workbox-core/package.json'))).version}, Copyright Google LLC, MIT licence (https://opensource.org/licenses/MIT) */`;
+  await build.write({ file: output, format: output.endsWith('sw.js') ? 'iife' : 'es', banner });
   await build.close();
 }
 
 await bundle(join(workboxModules, 'workbox-window/index.mjs'), join(site, 'workbox-window.js'));
 
-for (const file of options['on-use']) readFileSync(join(site, file));
+for (const file of options['on-use']) {
+  if (!existsSync(join(site, file))) {
+    console.error(`make-service-worker.mjs: ${file} is not in ${site}`);
+    process.exit(1);
+  }
+}
 const { manifestEntries, warnings } = await getManifest({
   globDirectory: site,
   globPatterns: ['**/*'],
