@@ -364,6 +364,9 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         await page.click('#SoundRec1', { count: 2 });
         await played(page, 1, 'a double-click offline, in the new version');
         for (const tab of tabs) await tab.close();
+        // Firefox tells the page's console of the corrupt sound that the worker refused, which the
+        // page said in its line.
+        pageErrors.splice(0, Infinity, ...pageErrors.filter((error) => !/loudspeaker\.mp3.*respondWith\(\) that rejected/.test(error)));
       } finally {
         await host.close();
       }
