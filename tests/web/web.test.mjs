@@ -407,6 +407,18 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
           await page.evaluate(() => { CSSStyleDeclaration.prototype.setProperty = Node.prototype.appendChild; });
           await page.click('#Command1');
         }, '#problem', 'KRIMVEL ran into a problem: ', true],
+        ['a measurement that throws once', null, null, async (page) => {
+          // It left the core's press half done: the core stops there, and the next press prints nothing.
+          await page.evaluate(() => {
+            const { measureText } = CanvasRenderingContext2D.prototype;
+            CanvasRenderingContext2D.prototype.measureText = function () {
+              CanvasRenderingContext2D.prototype.measureText = measureText;
+              throw new Error('no canvas');
+            };
+          });
+          for (const button of ['#Command1', '#Command3']) await page.click(button);
+          assert.equal(await page.$eval('#printed', (e) => e.textContent), '', 'printed after the core stopped');
+        }, '#problem', 'The number core failed (no canvas); reload the page.', true],
       ]) {
         // A context of its own: no service worker there holds a good copy.
         const context = await browser.createBrowserContext();
