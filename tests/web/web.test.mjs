@@ -10,6 +10,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
+import { PNG } from 'pngjs';
 import puppeteer from 'puppeteer-core';
 import { serve } from './serve.mjs';
 import { launchWebKit, limits as webkitLimits } from './webkit-browser.mjs';
@@ -78,6 +79,37 @@ function instrumentPage() {
       return original.apply(this, args);
     };
   }
+}
+
+// How thick the ring is that the focus draws on a control, in CSS pixels: the pixels of its box
+// that change by a contrast of 3:1 or more when it gets the focus (as WCAG measures a focus
+// indicator), taken as a frame of even thickness around them. Focused first, so that whatever
+// else its focus shows is in both pictures.
+async function focusRingWidth(page, selector, elsewhere) {
+  const box = await page.$eval(selector, (e) => ({ ...e.getBoundingClientRect().toJSON(), scale: devicePixelRatio }));
+  const shots = [];
+  for (const [target, shoot] of [[selector, false], [elsewhere, true], [selector, true]]) {
+    await page.focus(target);
+    if (shoot) shots.push(PNG.sync.read(Buffer.from(await page.screenshot())));
+  }
+  const luminance = ({ data }, i) => [0.2126, 0.7152, 0.0722].reduce((sum, weight, channel) => {
+    const c = data[i + channel] / 255;
+    return sum + weight * (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
+  }, 0);
+  let area = 0;
+  const seen = { left: Infinity, top: Infinity, right: -Infinity, bottom: -Infinity };
+  for (let y = Math.floor(box.top * box.scale); y < Math.ceil(box.bottom * box.scale); y++) {
+    for (let x = Math.floor(box.left * box.scale); x < Math.ceil(box.right * box.scale); x++) {
+      const [a, b] = shots.map((shot) => luminance(shot, 4 * (y * shot.width + x)));
+      if ((Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05) >= 3) {
+        area++;
+        Object.assign(seen, { left: Math.min(seen.left, x), top: Math.min(seen.top, y), right: Math.max(seen.right, x), bottom: Math.max(seen.bottom, y) });
+      }
+    }
+  }
+  // A frame t thick around a w by h rectangle covers 2t(w + h) - 4t².
+  const sides = (seen.right - seen.left + 1 + seen.bottom - seen.top + 1) / box.scale;
+  return area && (sides - Math.sqrt(sides ** 2 - 4 * area / box.scale ** 2)) / 4;
 }
 
 // A new folder that holds, for each path in it, a folder: a copy at '', elsewhere a link.
@@ -307,12 +339,13 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       }
     });
 
-    test("on a phone's screen the whole window shows, in proportion, with targets of 24 px", async () => {
+    test("on a phone's screen and at the window's own size the whole window shows, in proportion, with targets of 24 px and focus rings of 2 px", async () => {
       const problems = [];
       // Chromium emulates a phone (its viewport meta tag, touch); desktop Firefox takes only the
       // size, as BiDi has no mobile emulation.
-      for (const [orientation, width, height] of [['portrait', 360, 640], ['landscape', 740, 360]]) {
-        const page = await open(browser, { width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: width > height });
+      for (const [orientation, width, height] of [['portrait', 360, 640], ['landscape', 740, 360], ['own-size', 553, 354]]) {
+        const phone = orientation !== 'own-size';
+        const page = await open(browser, { width, height, deviceScaleFactor: 2, isMobile: phone, hasTouch: phone, isLandscape: width > height });
         await press(page, 'computer');
         await expectShown(page, nativePresses('computer')[0], `KOMPJUTER in ${orientation}`);
         const layout = await page.evaluate((ids) => {
@@ -341,6 +374,10 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         if (layout.lines.length !== 10 || !layout.lines.every((line) => inside(line, layout.frame))) {
           problems.push(`${at}: the ten printed lines do not all lie in the window: ${JSON.stringify(layout.lines)}`);
         }
+        // On the loudspeaker's white face alone: its picture's dark strokes do not change under the ring.
+        await page.$eval('#SoundRec1 img', (e) => { e.style.objectPosition = '999px'; });
+        const ring = await focusRingWidth(page, '#SoundRec1', '#Command1');
+        if (ring < 1.99) problems.push(`${at}: the loudspeaker's focus ring is ${ring.toFixed(2)} px thick`);
         await page.close();
       }
       assert.deepEqual(problems, []);
