@@ -48,11 +48,12 @@ function translations(script) {
 const words = { en: new Proxy({}, { get: (_, source) => source }), Latn: translations('Latn'), Cyrl: translations('Cyrl') };
 
 // Runs in the page before its own scripts: reads what it shows, counts the sounds it starts
-// whichever way it plays them (an audio element or Web Audio), keeps the promise of its service
+// whichever way it plays them (an audio element or Web Audio) and keeps those still sounding
+// until they end or are stopped, keeps the promise of its service
 // worker's registration, and turns what its own security policy blocks into an uncaught error,
 // which both browsers report.
 function instrumentPage() {
-  const check = (window.krimvelCheck = { plays: 0 });
+  const check = (window.krimvelCheck = { plays: 0, sounding: new Set() });
   document.addEventListener('securitypolicyviolation', (event) => setTimeout(() => {
     throw new Error(`blocked by the page's policy (${event.violatedDirective}): ${event.blockedURI || event.sample}`);
   }));
@@ -71,12 +72,18 @@ function instrumentPage() {
     }),
   });
   // AudioBufferSourceNode has a start of its own, which does not call its parent's.
-  for (const [prototype, method] of [[HTMLMediaElement.prototype, 'play'],
-    [AudioScheduledSourceNode.prototype, 'start'], [AudioBufferSourceNode.prototype, 'start']]) {
-    const original = prototype[method];
-    prototype[method] = function (...args) {
+  for (const [prototype, start, stop] of [[HTMLMediaElement.prototype, 'play', 'pause'],
+    [AudioScheduledSourceNode.prototype, 'start', 'stop'], [AudioBufferSourceNode.prototype, 'start', 'stop']]) {
+    const [started, stopped] = [prototype[start], prototype[stop]];
+    prototype[start] = function (...args) {
       check.plays += 1;
-      return original.apply(this, args);
+      check.sounding.add(this);
+      this.addEventListener('ended', () => check.sounding.delete(this));
+      return started.apply(this, args);
+    };
+    prototype[stop] = function (...args) {
+      check.sounding.delete(this);
+      return stopped.apply(this, args);
     };
   }
 }
@@ -188,11 +195,13 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       assert.deepEqual(await page.evaluate(() => window.krimvelCheck.shown()), expected, what);
     }
 
-    // The loudspeaker's sound started `count` times in this page, with no problem said.
+    // The loudspeaker's sound started `count` times in this page, never over itself, with no
+    // problem said.
     async function played(page, count, how) {
       await page.waitForFunction((n) => window.krimvelCheck.plays >= n, {}, count).catch(() => {});
       const problem = await page.$eval('#sound-problem', (e) => e.textContent.trim());
-      assert.deepEqual([await page.evaluate(() => window.krimvelCheck.plays), problem], [count, ''], how);
+      const { plays, sounding } = await page.evaluate(() => ({ plays: window.krimvelCheck.plays, sounding: window.krimvelCheck.sounding.size }));
+      assert.deepEqual({ plays, overlapping: sounding > 1, problem }, { plays: count, overlapping: false, problem: '' }, how);
     }
     const workerActive = (page) => page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated' &&
       navigator.serviceWorker.controller !== null, { timeout: 20_000 }).catch(() => assert.fail('no service worker controlled the page within 20 s of the first visit'));
