@@ -56,41 +56,31 @@ async function startBrowser(env, profile) {
     await service.kill();
     throw new Error(`WebKit did not start: ${error.message}; it said: ${readFileSync(join(profile, 'webkit.log'), 'utf8').slice(-2000)}`);
   }).finally(() => closeSync(log));
-  // Pages are windows opened from the first one, which stays open to the end: a tab that is
-  // not the one shown takes no pointer input.
-  const home = await driver.getWindowHandle();
   // WebKit shows the focus (:focus, document.hasFocus()) only in the focused window, and with
-  // no window manager X focuses the window under the pointer: it rests where each window opens.
+  // no window manager X focuses the window under the pointer: it rests where the window is.
   execFileSync('xdotool', ['mousemove', '1', '1']);
-  let current = home;
   const browser = {
-    driver,
-    pages: new Set(),
+    page: null,
     cookies: [],
-    // Commands to one page's window. selenium-webdriver waits for an answer without a limit.
-    run: (handle, commands) => Promise.race([(async () => {
-      if (handle !== current) await driver.switchTo().window(handle);
-      current = handle;
-      return commands(driver);
-    })(), sleep(30_000, null, { ref: false }).then(() => { throw new Error('WebKit did not answer within 30 s'); })]),
+    // selenium-webdriver waits for an answer without a limit of its own.
+    run: (commands) => Promise.race([commands(driver),
+      sleep(30_000, null, { ref: false }).then(() => { throw new Error('WebKit did not answer within 30 s'); })]),
   };
   return {
+    // One page at a time, in the browser's one window: a window that is not the one shown
+    // takes no pointer input.
     async newPage() {
-      const handle = await browser.run(home, async () => {
-        await driver.switchTo().newWindow('window');
-        return (current = await driver.getWindowHandle());
-      });
-      const page = new Page(browser, handle);
-      browser.pages.add(page);
-      await page.setViewport(defaultViewport);
-      return page;
+      if (browser.page) throw new Error('WebKit here shows one page at a time: close the last one first');
+      browser.page = new Page(browser, driver);
+      await browser.page.setViewport(defaultViewport);
+      return browser.page;
     },
     // A context with storage of its own is a browser of its own.
     createBrowserContext: () => startBrowser(env, profile),
     // WebDriver reads a page's cookies only while it is open: each page's are kept as it closes.
     cookies: async () => browser.cookies,
     async close() {
-      for (const page of browser.pages) await page.close().catch(() => {});
+      await browser.page?.close().catch(() => {});
       await driver.quit().catch(() => {});
       await service.kill();
     },
@@ -99,18 +89,18 @@ async function startBrowser(env, profile) {
 
 class Page {
   #browser;
-  #handle;
+  #driver;
   #timeout = 30_000;
   #onLoad = [keepErrors];
   #listeners = { request: [], pageerror: [] };
 
-  constructor(browser, handle) {
+  constructor(browser, driver) {
     this.#browser = browser;
-    this.#handle = handle;
+    this.#driver = driver;
   }
 
   #run(commands) {
-    return this.#browser.run(this.#handle, commands);
+    return this.#browser.run(commands);
   }
 
   setDefaultTimeout(ms) { this.#timeout = ms; }
@@ -132,7 +122,7 @@ class Page {
   }
 
   waitForFunction(predicate, { timeout = this.#timeout } = {}, ...args) {
-    return this.#browser.driver.wait(() => this.evaluate(predicate, ...args), timeout, `waiting for ${predicate} failed: ${timeout} ms exceeded`, 50);
+    return this.#driver.wait(() => this.evaluate(predicate, ...args), timeout, `waiting for ${predicate} failed: ${timeout} ms exceeded`, 50);
   }
 
   waitForSelector(selector, { visible = false, timeout } = {}) {
@@ -147,7 +137,7 @@ class Page {
   // evaluateOnNewDocument. While the page changes, a script may fail to run: it is tried again.
   async waitForNavigation({ timeout = this.#timeout } = {}) {
     await this.#leave({ marked: true });
-    await this.#browser.driver.wait(() => this.evaluate(() => !window.webdriverLeft && document.readyState === 'complete').catch(() => false),
+    await this.#driver.wait(() => this.evaluate(() => !window.webdriverLeft && document.readyState === 'complete').catch(() => false),
       timeout, `no new document within ${timeout} ms`, 50);
     await this.#loaded();
   }
@@ -184,17 +174,14 @@ class Page {
   }
 
   // The window is sized so that the page gets the size asked for: MiniBrowser's toolbar
-  // takes its share, which only the page's own size tells.
+  // takes its share, which only the page's own size tells. The window manager and GTK resize
+  // in turn, after the command has answered: the page is given a moment to take its new size.
   async setViewport({ width, height }) {
-    let size = { width, height };
-    for (let tries = 0; ; tries++) {
+    for (let tries = 0, size = { width, height }; ; tries++) {
       await this.#run((driver) => driver.manage().window().setRect(size));
-      // The window manager and GTK resize in turn, after the command has answered: the page
-      // is given a moment to take its new size.
-      const view = await this.waitForFunction((w, h) => (innerWidth === w && innerHeight === h) || null,
-        { timeout: 1000 }, width, height).then(() => ({ width, height }))
-        .catch(() => this.evaluate(() => ({ width: innerWidth, height: innerHeight })));
-      if (view.width === width && view.height === height) return;
+      const view = await this.waitForFunction((w, h) => innerWidth === w && innerHeight === h, { timeout: 1000 }, width, height)
+        .then(() => null, () => this.evaluate(() => ({ width: innerWidth, height: innerHeight })));
+      if (!view) return;
       if (tries === 2) throw new Error(`WebKit's page is ${view.width}x${view.height}, not the ${width}x${height} asked for`);
       const outer = await this.#run((driver) => driver.manage().window().getRect());
       size = { width: outer.width + width - view.width, height: outer.height + height - view.height };
@@ -203,7 +190,9 @@ class Page {
 
   click(selector, { count = 1 } = {}) {
     return this.#run(async (driver) => {
-      const actions = driver.actions().move({ origin: await driver.findElement(By.css(selector)) });
+      // WebKit's own word for a missing element is empty.
+      const target = await driver.findElement(By.css(selector)).catch(() => { throw new Error(`nothing matches ${selector}`); });
+      const actions = driver.actions().move({ origin: target });
       for (let i = 0; i < count; i++) actions.press().release();
       await actions.perform();
     });
@@ -214,11 +203,10 @@ class Page {
   }
 
   // The keys held down stay down between calls, as WebDriver keeps its input state.
-  #keys = (...keys) => this.#run((driver) => keys.reduce((actions, [change, key]) => actions[change](Key[key.toUpperCase()] ?? key), driver.actions()).perform());
   keyboard = {
-    down: (key) => this.#keys(['keyDown', key]),
-    up: (key) => this.#keys(['keyUp', key]),
-    press: (key) => this.#keys(['keyDown', key], ['keyUp', key]),
+    down: (key) => this.#run((driver) => driver.actions().keyDown(Key[key.toUpperCase()] ?? key).perform()),
+    up: (key) => this.#run((driver) => driver.actions().keyUp(Key[key.toUpperCase()] ?? key).perform()),
+    press: (key) => this.#run((driver) => driver.actions().sendKeys(Key[key.toUpperCase()] ?? key).perform()),
   };
 
   // After two frames, so that the picture is of what the page shows now: WebKit gives the
@@ -230,10 +218,11 @@ class Page {
     return png;
   }
 
+  // The window stays, blank, for the next page.
   async close() {
-    this.#browser.pages.delete(this);
+    this.#browser.page = null;
     await this.#leave();
     this.#browser.cookies.push(...await this.#run((driver) => driver.manage().getCookies()));
-    await this.#run((driver) => driver.close());
+    await this.#run((driver) => driver.get('about:blank'));
   }
 }
