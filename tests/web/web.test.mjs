@@ -383,7 +383,8 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         if (layout.lines.length !== 10 || !layout.lines.every((line) => inside(line, layout.frame))) {
           problems.push(`${at}: the ten printed lines do not all lie in the window: ${JSON.stringify(layout.lines)}`);
         }
-        // On the loudspeaker's white face alone: its picture's dark strokes do not change under the ring.
+        // On the loudspeaker's white face alone: its picture's dark strokes do not change under the
+        // ring. 2 px, less what rounding takes.
         await page.$eval('#SoundRec1 img', (e) => { e.style.objectPosition = '999px'; });
         const ring = await focusRingWidth(page, '#SoundRec1', '#Command1');
         if (ring < 1.99) problems.push(`${at}: the loudspeaker's focus ring is ${ring.toFixed(2)} px thick`);
@@ -459,7 +460,8 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
           await page.click('#Command1');
         }, '#problem', 'KRIMVEL ran into a problem: ', true],
         ['a measurement that throws once', null, null, async (page) => {
-          // It left the core's press half done: the core stops there, and the next press prints nothing.
+          // Once only, as a canvas failing for a moment: the throw left the core's press half done,
+          // so the core stops, and the next press prints nothing either.
           await page.evaluate(() => {
             const { measureText } = CanvasRenderingContext2D.prototype;
             CanvasRenderingContext2D.prototype.measureText = function () {
