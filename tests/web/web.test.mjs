@@ -11,6 +11,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
+import { PNG } from 'pngjs';
 import puppeteer from 'puppeteer-core';
 import { serve } from './serve.mjs';
 import { launchWebKit, limits as webkitLimits } from './webkit-browser.mjs';
@@ -51,11 +52,12 @@ function translations(script) {
 const words = { en: new Proxy({}, { get: (_, source) => source }), Latn: translations('Latn'), Cyrl: translations('Cyrl') };
 
 // Runs in the page before its own scripts: reads what it shows, counts the sounds it starts
-// whichever way it plays them (an audio element or Web Audio), keeps the promise of its service
+// whichever way it plays them (an audio element or Web Audio) and keeps those still sounding
+// until they end or are stopped, keeps the promise of its service
 // worker's registration, and turns what its own security policy blocks into an uncaught error,
 // which both browsers report.
 function instrumentPage() {
-  const check = (window.krimvelCheck = { plays: 0 });
+  const check = (window.krimvelCheck = { plays: 0, sounding: new Set() });
   document.addEventListener('securitypolicyviolation', (event) => setTimeout(() => {
     throw new Error(`blocked by the page's policy (${event.violatedDirective}): ${event.blockedURI || event.sample}`);
   }));
@@ -74,14 +76,51 @@ function instrumentPage() {
     }),
   });
   // AudioBufferSourceNode has a start of its own, which does not call its parent's.
-  for (const [prototype, method] of [[HTMLMediaElement.prototype, 'play'],
-    [AudioScheduledSourceNode.prototype, 'start'], [AudioBufferSourceNode.prototype, 'start']]) {
-    const original = prototype[method];
-    prototype[method] = function (...args) {
+  for (const [prototype, start, stop] of [[HTMLMediaElement.prototype, 'play', 'pause'],
+    [AudioScheduledSourceNode.prototype, 'start', 'stop'], [AudioBufferSourceNode.prototype, 'start', 'stop']]) {
+    const [started, stopped] = [prototype[start], prototype[stop]];
+    prototype[start] = function (...args) {
       check.plays += 1;
-      return original.apply(this, args);
+      check.sounding.add(this);
+      this.addEventListener('ended', () => check.sounding.delete(this));
+      return started.apply(this, args);
+    };
+    prototype[stop] = function (...args) {
+      check.sounding.delete(this);
+      return stopped.apply(this, args);
     };
   }
+}
+
+// How thick the ring is that the focus draws on a control, in CSS pixels: the pixels of its box
+// that change by a contrast of 3:1 or more when it gets the focus (as WCAG measures a focus
+// indicator), taken as a frame of even thickness around them. Focused first, so that whatever
+// else its focus shows is in both pictures.
+async function focusRingWidth(page, selector, elsewhere) {
+  const box = await page.$eval(selector, (e) => ({ ...e.getBoundingClientRect().toJSON(), scale: devicePixelRatio }));
+  const shots = [];
+  for (const [target, shoot] of [[selector, false], [elsewhere, true], [selector, true]]) {
+    await page.focus(target);
+    if (shoot) shots.push(PNG.sync.read(Buffer.from(await page.screenshot())));
+  }
+  const luminance = ({ data }, i) => [0.2126, 0.7152, 0.0722].reduce((sum, weight, channel) => {
+    const c = data[i + channel] / 255;
+    return sum + weight * (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
+  }, 0);
+  let area = 0;
+  const seen = { left: Infinity, top: Infinity, right: -Infinity, bottom: -Infinity };
+  for (let y = Math.floor(box.top * box.scale); y < Math.ceil(box.bottom * box.scale); y++) {
+    for (let x = Math.floor(box.left * box.scale); x < Math.ceil(box.right * box.scale); x++) {
+      const [a, b] = shots.map((shot) => luminance(shot, 4 * (y * shot.width + x)));
+      if ((Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05) >= 3) {
+        area++;
+        Object.assign(seen, { left: Math.min(seen.left, x), top: Math.min(seen.top, y), right: Math.max(seen.right, x), bottom: Math.max(seen.bottom, y) });
+      }
+    }
+  }
+  // A frame t thick around a w by h rectangle covers 2t(w + h) - 4t².
+  const sides = (seen.right - seen.left + 1 + seen.bottom - seen.top + 1) / box.scale;
+  return area && (sides - Math.sqrt(sides ** 2 - 4 * area / box.scale ** 2)) / 4;
 }
 
 // A new folder that holds a link to a folder at each path in it.
@@ -157,11 +196,13 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       assert.deepEqual(await page.evaluate(() => window.krimvelCheck.shown()), expected, what);
     }
 
-    // The loudspeaker's sound started `count` times in this page, with no problem said.
+    // The loudspeaker's sound started `count` times in this page, never over itself, with no
+    // problem said.
     async function played(page, count, how) {
       await page.waitForFunction((n) => window.krimvelCheck.plays >= n, {}, count).catch(() => {});
       const problem = await page.$eval('#sound-problem', (e) => e.textContent.trim());
-      assert.deepEqual([await page.evaluate(() => window.krimvelCheck.plays), problem], [count, ''], how);
+      const { plays, sounding } = await page.evaluate(() => ({ plays: window.krimvelCheck.plays, sounding: window.krimvelCheck.sounding.size }));
+      assert.deepEqual({ plays, overlapping: sounding > 1, problem }, { plays: count, overlapping: false, problem: '' }, how);
     }
     const workerActive = (page) => page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated' &&
       navigator.serviceWorker.controller !== null, { timeout: 20_000 }).catch(() => assert.fail('no service worker controlled the page within 20 s of the first visit'));
@@ -263,7 +304,7 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       });
     }
 
-    test('a new version, checked as it installs, waits for its user, then loads whole in every tab, with the sound kept before', async () => {
+    test('a new version, checked as it installs, waits for its user, then loads whole in every tab, with the sound kept before', async (t) => {
       const host = await serve(webRoot);
       const line = (page) => page.$eval('#new-version', (e) => (e.hidden ? '' : e.innerText.replace(/\s+/g, ' ').trim()));
       const version = (page) => page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? 'first');
@@ -311,9 +352,12 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         host.broken.clear();
         assert.equal(await installed(page), 'installed', 'the new version');
         // A second tab, of the old version, opened while the new one waits.
-        const tabs = [page, await open(browser, undefined, `${host.origin}/`)];
-        await press(tabs[1], 'computer');
-        await expectShown(tabs[1], computer, 'KOMPJUTER in the second tab');
+        const tabs = cannot.tabs ? [page] : [page, await open(browser, undefined, `${host.origin}/`)];
+        if (cannot.tabs) t.diagnostic(`one tab only: ${cannot.tabs}`);
+        for (const tab of tabs.slice(1)) {
+          await press(tab, 'computer');
+          await expectShown(tab, computer, 'KOMPJUTER in the second tab');
+        }
         // A tab in the background is hidden: it draws no frames.
         const front = (tab) => tab.bringToFront?.() ?? null;
         const offer = 'A new version is ready: loading it clears the numbers shown. Load the new version';
@@ -333,12 +377,14 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
         assert.deepEqual([await version(page), await line(page)], ['next', ''], 'the tab whose user chose');
         // The other tab keeps its numbers and says that it must be loaded again, which its button does.
-        await front(tabs[1]);
-        await offered(tabs[1], 'A new version was loaded in another tab: load this page again to use it, which clears the numbers shown. Load the page again', 'the other tab');
-        await expectShown(tabs[1], computer, 'the other tab: its numbers, kept');
-        await Promise.all([tabs[1].waitForNavigation(), tabs[1].click('#new-version button')]);
-        await tabs[1].waitForFunction(() => document.documentElement.dataset.ready === 'true');
-        assert.deepEqual([await version(tabs[1]), await line(tabs[1])], ['next', ''], 'the other tab, loaded again');
+        for (const tab of tabs.slice(1)) {
+          await front(tab);
+          await offered(tab, 'A new version was loaded in another tab: load this page again to use it, which clears the numbers shown. Load the page again', 'the other tab');
+          await expectShown(tab, computer, 'the other tab: its numbers, kept');
+          await Promise.all([tab.waitForNavigation(), tab.click('#new-version button')]);
+          await tab.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+          assert.deepEqual([await version(tab), await line(tab)], ['next', ''], 'the other tab, loaded again');
+        }
 
         // Kept: the new version's files, each once and as built, and the sound.
         await front(page);
@@ -371,12 +417,13 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       }
     });
 
-    test("on a phone's screen the whole window shows, in proportion, with targets of 24 px", async () => {
+    test("on a phone's screen and at the window's own size the whole window shows, in proportion, with targets of 24 px and focus rings of 2 px", async () => {
       const problems = [];
       // Chromium emulates a phone (its viewport meta tag, touch); desktop Firefox takes only the
       // size, as BiDi has no mobile emulation.
-      for (const [orientation, width, height] of [['portrait', 360, 640], ['landscape', 740, 360]]) {
-        const page = await open(browser, { width, height, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: width > height });
+      for (const [orientation, width, height] of [['portrait', 360, 640], ['landscape', 740, 360], ['own-size', 553, 354]]) {
+        const phone = orientation !== 'own-size';
+        const page = await open(browser, { width, height, deviceScaleFactor: 2, isMobile: phone, hasTouch: phone, isLandscape: width > height });
         await press(page, 'computer');
         await expectShown(page, nativePresses('computer')[0], `KOMPJUTER in ${orientation}`);
         const layout = await page.evaluate((ids) => {
@@ -405,6 +452,11 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         if (layout.lines.length !== 10 || !layout.lines.every((line) => inside(line, layout.frame))) {
           problems.push(`${at}: the ten printed lines do not all lie in the window: ${JSON.stringify(layout.lines)}`);
         }
+        // On the loudspeaker's white face alone: its picture's dark strokes do not change under the
+        // ring. 2 px, less what rounding takes.
+        await page.$eval('#SoundRec1 img', (e) => { e.style.objectPosition = '999px'; });
+        const ring = await focusRingWidth(page, '#SoundRec1', '#Command1');
+        if (ring < 1.99) problems.push(`${at}: the loudspeaker's focus ring is ${ring.toFixed(2)} px thick`);
         await page.close();
       }
       assert.deepEqual(problems, []);
@@ -444,12 +496,17 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       await press(page, 'computer');
       await expectShown(page, computer, 'KOMPJUTER');
       const file = join(shots, `${browserName}-printed.pdf`);
+      const began = Date.now();
       writeFileSync(file, await page.pdf({ format: 'A4' }));
+      // The moment of printing, written as the page's language writes a date and a time of day.
+      const printedAt = await page.$eval('#printed-at', (e) => ({ shown: e.textContent, at: Date.parse(e.dateTime),
+        written: new Date(e.dateTime).toLocaleString(document.documentElement.lang, { year: '2-digit', month: 'numeric', day: 'numeric', hour: 'numeric', minute: '2-digit' }) }));
+      assert.deepEqual({ shown: printedAt.shown, whilePrinting: printedAt.at >= began && printedAt.at <= Date.now() },
+        { shown: printedAt.written, whilePrinting: true }, `printed at ${new Date(printedAt.at).toISOString()}`);
       const squash = (text) => text.replace(/\s+/g, ' ').trim();
       const pdfText = squash(execFileSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }));
       let from = 0;
-      const heading = `KRIMVEL ${await page.$eval('#printed-at', (e) => e.textContent)}`;
-      assert.match(heading, /\d/, 'the time of printing is not in the page');
+      const heading = squash(`KRIMVEL ${printedAt.shown}`);
       for (const line of [heading, ...computer.text.split('\n').map(squash).filter(Boolean)]) {
         const found = pdfText.indexOf(line, from);
         assert.ok(found >= 0, `"${line}" is not on the printed page after position ${from}: ${pdfText}`);
@@ -470,6 +527,19 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
           await page.evaluate(() => { CSSStyleDeclaration.prototype.setProperty = Node.prototype.appendChild; });
           await page.click('#Command1');
         }, '#problem', 'KRIMVEL ran into a problem: ', true],
+        ['a measurement that throws once', null, null, async (page) => {
+          // Once only, as a canvas failing for a moment: the throw left the core's press half done,
+          // so the core stops, and the next press prints nothing either.
+          await page.evaluate(() => {
+            const { measureText } = CanvasRenderingContext2D.prototype;
+            CanvasRenderingContext2D.prototype.measureText = function () {
+              CanvasRenderingContext2D.prototype.measureText = measureText;
+              throw new Error('no canvas');
+            };
+          });
+          for (const button of ['#Command1', '#Command3']) await page.click(button);
+          assert.equal(await page.$eval('#printed', (e) => e.textContent), '', 'printed after the core stopped');
+        }, '#problem', 'The number core failed (no canvas); reload the page.', true],
       ]) {
         // A context of its own: no service worker there holds a good copy.
         const context = await browser.createBrowserContext();
