@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
-import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, symlinkSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -310,24 +310,18 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
       const version = (page) => page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? 'first');
       // As when the page is shown again, every 2 s (an update asked for while one ends joins
       // that one): it asks for a new version, and says how its install ended.
-      const installed = (page) => page.evaluate(() => new Promise((resolve) => {
-        let found = false;
-        setTimeout(() => resolve('no new version within 20 s'), 20_000);
-        navigator.serviceWorker.getRegistration().then((registration) => {
-          registration.addEventListener('updatefound', () => {
-            found = true;
-            const worker = registration.installing;
-            worker.addEventListener('statechange', () => ['installed', 'redundant'].includes(worker.state) && resolve(worker.state));
-          }, { once: true });
-          const ask = () => found || (document.dispatchEvent(new Event('visibilitychange')), setTimeout(ask, 2000));
+      const installed = (page) => page.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        const ask = () => registration.installing || (document.dispatchEvent(new Event('visibilitychange')), setTimeout(ask, 2000));
+        return new Promise((resolve) => {
+          setTimeout(() => resolve('no new version within 20 s'), 20_000);
+          registration.addEventListener('updatefound', () => registration.installing.addEventListener('statechange',
+            ({ target: { state } }) => ['installed', 'redundant'].includes(state) && resolve(state)), { once: true });
           ask();
         });
-      }));
-      const offered = async (page, words, what) => {
-        await page.waitForFunction((want) => document.getElementById('new-version').innerText.replace(/\s+/g, ' ').trim() === want, { timeout: 20_000 }, words)
-          .catch(() => {});
-        assert.equal(await line(page), words, what);
-      };
+      });
+      const offered = async (page, words, what) => assert.equal(await page.waitForFunction((want) => document.getElementById('new-version')
+        .innerText.replace(/\s+/g, ' ').trim() === want, { timeout: 20_000 }, words).then(() => words, () => line(page)), words, what);
       try {
         const page = await open(browser, undefined, `${host.origin}/`);
         await workerActive(page);
@@ -389,21 +383,12 @@ for (const [browserName, launchBrowser] of Object.entries(browsers)) {
         // Kept: the new version's files, each once and as built, and the sound.
         await front(page);
         const kept = await page.evaluate(async () => {
-          const found = {};
-          for (const name of await caches.keys()) {
-            const cache = await caches.open(name);
-            for (const request of await cache.keys()) {
-              const digest = await crypto.subtle.digest('SHA-256', await (await cache.match(request)).arrayBuffer());
-              const path = new URL(request.url).pathname.slice(1);
-              found[path] = [...(found[path] ?? []), [...new Uint8Array(digest)].map((b) => b.toString(16).padStart(2, '0')).join('')];
-            }
-          }
-          return found;
+          const digest = async (key) => btoa(String.fromCharCode(...new Uint8Array(await crypto.subtle.digest('SHA-256', await (await caches.match(key)).arrayBuffer()))));
+          const keys = (await Promise.all((await caches.keys()).map(async (name) => (await caches.open(name)).keys()))).flat();
+          return (await Promise.all(keys.map(async (key) => [new URL(key.url).pathname.slice(1), await digest(key)]))).sort();
         });
-        const built = Object.fromEntries(readdirSync(nextRoot, { recursive: true, withFileTypes: true })
-          .filter((entry) => entry.isFile()).map((entry) => join(entry.parentPath ?? entry.path, entry.name).slice(nextRoot.length + 1))
-          .filter((path) => !['sw.js', 'robots.txt'].includes(path) && !/^fonts\/.*\.txt$/.test(path))
-          .map((path) => [path, [createHash('sha256').update(readFileSync(join(nextRoot, path))).digest('hex')]]));
+        const built = readdirSync(nextRoot, { recursive: true }).filter((path) => !/^(sw\.js|robots\.txt|fonts\/.*\.txt)$/.test(path) && statSync(join(nextRoot, path)).isFile())
+          .map((path) => [path, createHash('sha256').update(readFileSync(join(nextRoot, path))).digest('base64')]).sort();
         assert.deepEqual(kept, built);
         host.offline = true;
         await page.click('#SoundRec1', { count: 2 });
