@@ -13,10 +13,12 @@ import { Workbox } from './workbox-window.js';
 export function offerNewVersion(line) {
   const words = line.querySelector('span');
   const button = line.querySelector('button');
+  let shown = '';
   const show = (text, label) => {
-    if (!line.hidden && words.textContent === text) {
+    if (shown === text) {
       return;
     }
+    shown = text;
     button.textContent = label;
     line.hidden = false;
     // The words come a moment after the line, a live region: a screen reader says what is added
