@@ -18,6 +18,7 @@ const defaultViewport = { width: 800, height: 600 };
 export const limits = {
   printing: 'WebKitWebDriver has no print command, and a page cannot print itself to a file',
   latinScript: "WebKitGTK gives a page the locale's language and country only: sr_RS@latin reaches it as sr-RS",
+  tabs: 'WebKit here shows one page at a time, in the browser\'s one window',
 };
 
 // MiniBrowser's toolbar keeps its window at least 447 px wide; drawn this small it lets the
