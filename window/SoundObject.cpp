@@ -99,7 +99,10 @@ void SoundObject::keyPressEvent(QKeyEvent* event)
 {
     const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
     if (space || isEnterPress(*event)) {
-        activate();
+        // A key held down presses once, as on Qt's buttons: its repeats are taken, and do nothing.
+        if (!event->isAutoRepeat()) {
+            activate();
+        }
         return;
     }
     QWidget::keyPressEvent(event);

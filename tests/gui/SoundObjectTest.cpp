@@ -126,6 +126,16 @@ TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
     QTest::keyClick(loudspeaker(), Qt::Key_Space);
     QTest::keyClick(loudspeaker(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(activations.count(), 4);
+    // Held down, a key presses once: its repeats do not start the sound again.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        QTest::keyPress(loudspeaker(), key);
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(loudspeaker(), &held);
+        }
+        QTest::keyRelease(loudspeaker(), key);
+    }
+    EXPECT_EQ(activations.count(), 6);
     qInstallMessageHandler(previous);
     EXPECT_EQ(messages().filter(QStringLiteral(": cannot load")), QStringList())
         << "the playback is found";
