@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QSet>
+#include <QString>
+
+// Where the loudspeaker says why it stays silent: the module and the window's own playback
+// alike. The program shows these lines on the terminal.
+inline const QLoggingCategory& soundLog()
+{
+    static const QLoggingCategory category("krimvel.sound");
+    return category;
+}
+
+// A loudspeaker's reasons to stay silent, in the same words on every platform, each said once in
+// soundLog() however often the loudspeaker is pressed and whoever notices it first.
+class SilenceReasons
+{
+public:
+    void cannotRead(const QString& soundPath)
+    {
+        say(QCoreApplication::translate(
+                "Terminal", "cannot read the loudspeaker's sound %1; the loudspeaker stays silent")
+                .arg(soundPath));
+    }
+    void noOutput()
+    {
+        say(QCoreApplication::translate("Terminal",
+                                        "no audio output available; the loudspeaker stays silent"));
+    }
+    void outputFailed()
+    {
+        say(QCoreApplication::translate(
+            "Terminal", "the audio output failed while playing the loudspeaker's sound"));
+    }
+
+private:
+    void say(const QString& reason)
+    {
+        if (!said_.contains(reason)) {
+            said_.insert(reason);
+            qCWarning(soundLog).noquote() << reason;
+        }
+    }
+
+    QSet<QString> said_;
+};
