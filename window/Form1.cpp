@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "CommandButton.h"
 #include "DrawError.h"
+#include "PngIcon.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
@@ -17,8 +18,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -51,23 +50,12 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 }
 
 // The icon at every size a desktop shows it, each drawn for its size: a dock or a task
-// switcher then picks a sharp one instead of scaling the 32 up. Read as PNGs and nothing else:
-// asked to guess, Qt first offers a PNG to every image plugin it has, loading each one, where
-// its own decoder reads it in a fraction of that. The sizes of a title bar and a task bar come
-// with the window; the three large ones, nine tenths of the decoding, after its first frame.
+// switcher then picks a sharp one instead of scaling the 32 up. The sizes of a title bar and a
+// task bar come with the window; the three large ones, nine tenths of the decoding, after its
+// first frame.
+const QString iconFiles = QStringLiteral(":/pictures/krimvel-%1.png");
 constexpr int smallIconSizes[] = {16, 24, 32, 48};
 constexpr int allIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-template <std::size_t count> QIcon programIcon(const int (&sizes)[count])
-{
-    QIcon icon;
-    for (const int size : sizes) {
-        QImageReader reader(QStringLiteral(":/pictures/krimvel-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
 
 // The core's errors in the user's language, by their code. A code without a case here is a
 // compiler warning (-Wswitch).
@@ -95,7 +83,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     installWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
-    setWindowIcon(programIcon(smallIconSizes));
+    setWindowIcon(pngIcon(iconFiles, smallIconSizes));
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Made first, so it lies below every control.
@@ -276,7 +264,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         largeIconSizesGiven_ = true;
         windowHandle()->removeEventFilter(this);
         QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
+            this, [this] { setWindowIcon(pngIcon(iconFiles, allIconSizes)); }, Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
 }
