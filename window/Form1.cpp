@@ -27,6 +27,8 @@
 #include <QWindow>
 #include <exception>
 
+using ProgramIdentity::programName;
+
 namespace {
 
 // Colours as the window's properties give them: &H00BBGGRR&.
@@ -35,11 +37,6 @@ const QColor bannerColour(0xff, 0x80, 0x00);
 
 constexpr int clientWidthTwips = 8295;
 constexpr int clientHeightTwips = 5310;
-
-QString programName()
-{
-    return QString::fromLatin1(ProgramIdentity::name);
-}
 
 void showErrorAndQuit(QWidget* window, const QString& message)
 {
