@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
 #include <QWindow>
 #include <exception>
@@ -106,30 +105,7 @@ const PrintSurface& Form1::printSurface() const
 
 void Form1::showCentred()
 {
-    // Windows knows the frame from the window's style once the native window exists.
-    winId();
-    const QMargins frame = windowHandle()->frameMargins();
-    placeCentred(frame);
-    if (frame.isNull()) {
-        centreOnceFramed(*this);
-    }
-    show();
-    // Without a window manager nobody else gives the window the keyboard.
-    activateWindow();
-    raise();
-}
-
-void Form1::placeCentred(const QMargins& frame)
-{
-    const QPoint frameTopLeft =
-        centredTopLeft(screen()->availableGeometry(), size().grownBy(frame));
-    // Where the frame is unknown, Qt is given the frame's corner, which keeps the title bar on
-    // the screen once the window manager has framed it; where it is known, the client area.
-    if (frame.isNull()) {
-        move(frameTopLeft);
-    } else {
-        setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
-    }
+    showCentredOnScreen(*this);
 }
 
 QSize Form1::sizeHint() const
@@ -167,8 +143,8 @@ void Form1::createControls()
     bannerPalette.setColor(QPalette::WindowText, bannerColour);
     label2->setPalette(bannerPalette);
 
-    auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720,
-                                  tr("One number"), &Form1::showOneNumber);
+    auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720, tr("One number"),
+                                  &Form1::showOneNumber);
 
     auto* soundRec1 = new SoundObject(this);
     soundRec1->setObjectName(QStringLiteral("SoundRec1"));
@@ -261,7 +237,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         largeIconSizesGiven_ = true;
         windowHandle()->removeEventFilter(this);
         QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(pngIcon(iconFiles, allIconSizes)); }, Qt::QueuedConnection);
+            this, [this] { setWindowIcon(pngIcon(iconFiles, allIconSizes)); },
+            Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
 }

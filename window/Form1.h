@@ -24,9 +24,6 @@ public:
     // Shows the window, its frame included, in the middle of its screen, ready for the
     // keyboard; under an X11 window manager, once more when the frame comes.
     void showCentred();
-    // Puts the window, its `frame` included, in the middle of its screen; also once shown,
-    // when the frame becomes known only after the window appeared.
-    void placeCentred(const QMargins& frame);
 
     const PrintSurface& printSurface() const;
 
