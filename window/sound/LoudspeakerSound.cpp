@@ -34,27 +34,25 @@ QAudioDevice defaultOutput(bool userAsksQtForMessages)
     return output;
 }
 
-// What Qt's PulseAudio output tells only in the words of its warnings, for want of an API that
-// tells it; read here and nowhere else. Each goes when Qt tells it some other way (the README
-// lists them with the rest of Qt's behaviours that the program works around).
+// What Qt's PulseAudio output (Qt 6.4 and 6.8) tells only in the words of its warnings, for
+// want of an API that tells it; read here and nowhere else. Each goes when Qt tells it some
+// other way (the docs list them with the rest of Qt's behaviours that the program works around).
 namespace QtSays {
 
-// A stream that the sound server cut off: the sink (Qt 6.4 and 6.8) changes neither its state
-// nor its error, and says so only in this warning, from the sound server's thread. Shown by
-// e2e.loudspeaker.playback.
+// A stream that the sound server cut off: the sink changes neither its state nor its error, and
+// says so only in this warning, from the sound server's thread. Shown by e2e.loudspeaker.playback.
 const QLatin1String streamCut("Stream error:");
-// Qt 6.8's sink then reads the lost stream every 20 ms until the next play, asking for a
-// negative number of bytes, and Qt warns each time, naming the device's class and object name:
-// the stream has a name of its own, so that no other device's warnings are kept out with its
-// own. Shown by e2e.loudspeaker.playback on Debian 13.
+// Qt 6.8's sink then reads the lost stream every 20 ms until the next play, and Qt warns each
+// time, naming the device's class and object name: the stream's own name keeps any other
+// device's warnings apart. Shown by e2e.loudspeaker.playback on Debian 13.
 const QString streamName = QStringLiteral("loudspeaker");
 const QString lostStreamRead = QStringLiteral("QIODevice::read (QBuffer, \"%1\")").arg(streamName);
 
 } // namespace QtSays
 
-// The sounds that read Qt's messages, and the handler behind them.
-QMutex readersLock;
-QList<LoudspeakerSound*> readers;
+// The sound that reads Qt's messages, the last one made, and the handler behind it.
+QMutex readerLock;
+LoudspeakerSound* reader = nullptr;
 QtMessageHandler behind = nullptr;
 
 } // namespace
@@ -64,57 +62,46 @@ LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath, bool user
       userAsksQtForMessages_(userAsksQtForMessages)
 {
     stream_.setObjectName(QtSays::streamName);
-    const QMutexLocker locker(&readersLock);
+    const QMutexLocker locker(&readerLock);
+    reader = this;
     // In front again where a handler was put in front since the last sound came.
     if (const QtMessageHandler previous = qInstallMessageHandler(readQtMessage);
         previous != readQtMessage) {
         behind = previous;
     }
-    readers.append(this);
 }
 
 LoudspeakerSound::~LoudspeakerSound()
 {
-    {
-        const QMutexLocker locker(&readersLock);
-        readers.removeOne(this);
-        // The module may be unloaded before Qt's last message: the last sound steps aside, but
-        // leaves a handler put in front of it since where it is.
-        if (readers.isEmpty()) {
-            if (const QtMessageHandler front = qInstallMessageHandler(behind);
-                front != readQtMessage) {
-                qInstallMessageHandler(front);
-            }
+    dropSink();
+    const QMutexLocker locker(&readerLock);
+    // The module may be unloaded before Qt's last message: the reader steps aside, and leaves a
+    // handler put in front of it since where it is.
+    if (reader == this) {
+        reader = nullptr;
+        if (const QtMessageHandler front = qInstallMessageHandler(behind); front != readQtMessage) {
+            qInstallMessageHandler(front);
         }
     }
-    dropSink();
 }
 
 void LoudspeakerSound::readQtMessage(QtMsgType type, const QMessageLogContext& context,
                                      const QString& text)
 {
-    QMutexLocker locker(&readersLock);
-    bool passes = true;
-    for (LoudspeakerSound* sound : std::as_const(readers)) {
-        passes = sound->passesOn(type, text) && passes;
+    QMutexLocker locker(&readerLock);
+    const bool cut = type == QtWarningMsg && text.contains(QtSays::streamCut);
+    const bool lostRead = type == QtWarningMsg && text.startsWith(QtSays::lostStreamRead);
+    if (cut && reader != nullptr) {
+        // Said on the window's thread, once with whatever else tells of a failed output.
+        QMetaObject::invokeMethod(
+            reader, [sound = reader] { sound->reasons_.outputFailed(); }, Qt::QueuedConnection);
     }
+    const bool passes = !(cut || lostRead) || reader == nullptr || reader->userAsksQtForMessages_;
     const QtMessageHandler next = behind;
     locker.unlock();
     if (passes) {
         next(type, context, text);
     }
-}
-
-bool LoudspeakerSound::passesOn(QtMsgType type, const QString& text)
-{
-    if (type == QtWarningMsg && text.contains(QtSays::streamCut)) {
-        // Said from the window's thread, once with whatever else tells of a failed output.
-        QMetaObject::invokeMethod(
-            this, [this] { reasons_.outputFailed(); }, Qt::QueuedConnection);
-        return userAsksQtForMessages_;
-    }
-    return userAsksQtForMessages_ || type != QtWarningMsg ||
-           !text.startsWith(QtSays::lostStreamRead);
 }
 
 // Deleting a sink closes its stream without waiting for it to drain. Stopping it waits, and on

@@ -13,8 +13,8 @@ class QAudioSink;
 
 // The loudspeaker's recorded sound, played straight from the embedded WAVE file through an
 // audio sink. (QSoundEffect's shared sample cache can deadlock at exit when the program ends
-// while a sample is still loading, so it is not used.) While it exists it reads Qt's messages
-// before the handler that was there, for what Qt's audio output tells only in words.
+// while a sample is still loading, so it is not used.) It also reads Qt's messages, for what
+// Qt's audio output tells only in words.
 class LoudspeakerSound : public QObject, public LoudspeakerPlayer
 {
     Q_OBJECT
@@ -26,10 +26,9 @@ public:
     void play() override;
 
 private:
+    // In front of the handler that was there, from any thread.
     static void readQtMessage(QtMsgType type, const QMessageLogContext& context,
                               const QString& text);
-    // Whether a message of Qt's goes on to the handler behind; from any thread.
-    bool passesOn(QtMsgType type, const QString& text);
     bool load();
     void dropSink();
     void reportFailure();
