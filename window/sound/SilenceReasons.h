@@ -17,22 +17,18 @@ inline const QLoggingCategory& soundLog()
 // soundLog() however often the loudspeaker is pressed and whoever notices it first.
 class SilenceReasons
 {
+    Q_DECLARE_TR_FUNCTIONS(Terminal)
+
 public:
     void cannotRead(const QString& soundPath)
     {
-        say(QCoreApplication::translate(
-                "Terminal", "cannot read the loudspeaker's sound %1; the loudspeaker stays silent")
+        say(tr("cannot read the loudspeaker's sound %1; the loudspeaker stays silent")
                 .arg(soundPath));
     }
-    void noOutput()
-    {
-        say(QCoreApplication::translate("Terminal",
-                                        "no audio output available; the loudspeaker stays silent"));
-    }
+    void noOutput() { say(tr("no audio output available; the loudspeaker stays silent")); }
     void outputFailed()
     {
-        say(QCoreApplication::translate(
-            "Terminal", "the audio output failed while playing the loudspeaker's sound"));
+        say(tr("the audio output failed while playing the loudspeaker's sound"));
     }
 
 private:
