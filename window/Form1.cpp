@@ -12,7 +12,6 @@
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowFonts.h"
-#include "WindowPlacement.h"
 #include "drawCommands.h"
 #include "showInstructions.h"
 
@@ -101,11 +100,6 @@ Form1::~Form1() = default;
 const PrintSurface& Form1::printSurface() const
 {
     return printArea_->surface();
-}
-
-void Form1::showCentred()
-{
-    showCentredOnScreen(*this);
 }
 
 QSize Form1::sizeHint() const
