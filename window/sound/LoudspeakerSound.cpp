@@ -45,13 +45,14 @@ const QLatin1String streamCut("Stream error:");
 // Qt 6.8's sink then reads the lost stream every 20 ms until the next play, and Qt warns each
 // time, naming the device's class and object name: the stream's own name keeps any other
 // device's warnings apart. Shown by e2e.loudspeaker.playback on Debian 13.
-const QString streamName = QStringLiteral("loudspeaker");
-const QString lostStreamRead = QStringLiteral("QIODevice::read (QBuffer, \"%1\")").arg(streamName);
+const QLatin1String streamName("loudspeaker");
+const QLatin1String lostStreamRead("QIODevice::read (QBuffer, \"loudspeaker\")");
 
 } // namespace QtSays
 
-// The sound that reads Qt's messages, the last one made, and the handler behind it.
-QMutex readerLock;
+// The sound that reads Qt's messages, the last one made, and the handler behind it: nothing that
+// exit() destroys, as Qt may speak after it.
+QBasicMutex readerLock;
 LoudspeakerSound* reader = nullptr;
 QtMessageHandler behind = nullptr;
 
@@ -75,13 +76,8 @@ LoudspeakerSound::~LoudspeakerSound()
 {
     dropSink();
     const QMutexLocker locker(&readerLock);
-    // The module may be unloaded before Qt's last message: the reader steps aside, and leaves a
-    // handler put in front of it since where it is.
     if (reader == this) {
         reader = nullptr;
-        if (const QtMessageHandler front = qInstallMessageHandler(behind); front != readQtMessage) {
-            qInstallMessageHandler(front);
-        }
     }
 }
 
