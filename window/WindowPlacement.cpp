@@ -9,19 +9,17 @@
 
 namespace {
 
-// Puts the window, its `frame` included, in the middle of its screen; also once shown, when the
-// frame becomes known only after the window appeared.
+// Puts the window, its `frame` included, in the middle of its screen.
 void placeCentred(QWidget& window, const QMargins& frame)
 {
-    const QSize size = window.size();
     const QPoint frameTopLeft =
-        centredTopLeft(window.screen()->availableGeometry(), size.grownBy(frame));
+        centredTopLeft(window.screen()->availableGeometry(), window.size().grownBy(frame));
     // Where the frame is unknown, Qt is given the frame's corner, which keeps the title bar on
     // the screen once the window manager has framed it; where it is known, the client area.
     if (frame.isNull()) {
         window.move(frameTopLeft);
     } else {
-        window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size));
+        window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window.size()));
     }
 }
 
