@@ -34,9 +34,8 @@ QAudioDevice defaultOutput(bool userAsksQtForMessages)
     return output;
 }
 
-// What Qt's PulseAudio output (Qt 6.4 and 6.8) tells only in the words of its warnings, for
-// want of an API that tells it; read here and nowhere else. Each goes when Qt tells it some
-// other way (the docs list them with the rest of Qt's behaviours that the program works around).
+// What Qt's PulseAudio output (6.4 and 6.8) tells only in its warnings' words, for want of an
+// API; each goes when Qt tells it some other way (docs: Qt's behaviours worked around).
 namespace QtSays {
 
 // A stream that the sound server cut off: the sink changes neither its state nor its error, and
@@ -50,7 +49,7 @@ const QLatin1String lostStreamRead("QIODevice::read (QBuffer, \"loudspeaker\")")
 
 } // namespace QtSays
 
-// The sound that reads Qt's messages, the last one made, and the handler behind it: nothing that
+// The sound that reads Qt's messages (the last made) and the handler behind it: nothing that
 // exit() destroys, as Qt may speak after it.
 QBasicMutex readerLock;
 LoudspeakerSound* reader = nullptr;
