@@ -8,13 +8,13 @@
 #include <QLoggingCategory>
 #include <QMutex>
 #include <cstdlib>
-#include <utility>
 
 namespace {
 
-// What Qt tells only in the words or the categories of its messages, for want of an API that
-// tells it; read here and nowhere else. Each goes when Qt tells it some other way (the README's
-// figures list them with the rest of Qt's behaviours that the program works around).
+// What Qt tells only in the categories of its messages, for want of an API that tells it; read
+// here, as what its audio output tells in words is read beside the sink (LoudspeakerSound). Each
+// goes when Qt tells it some other way (the README lists them with the rest of Qt's behaviours
+// that the program works around).
 namespace QtSays {
 
 // Which display Qt could not open, before it ends the process (Qt 6.4 and 6.8 alike): the
@@ -22,13 +22,6 @@ namespace QtSays {
 // category, not even "default" (critical in 6.4, a warning in 6.8). Shown by e2e.environment.
 constexpr char xcbPlatform[] = "qt.qpa.xcb";
 constexpr char waylandPlatform[] = "qt.qpa.wayland";
-// A stream that the sound server cut off: Qt's PulseAudio output (6.4 and 6.8) changes neither
-// its sink's state nor its error, and says so only in this warning. Shown by
-// e2e.loudspeaker.playback.
-const QLatin1String streamCut("Stream error:");
-// Qt 6.8's sink then asks the lost stream for samples every 20 ms until the next play, with a
-// warning each time. Shown by e2e.loudspeaker.playback on Debian 13.
-const QLatin1String lostStreamRead("QIODevice::read");
 
 } // namespace QtSays
 
@@ -41,7 +34,7 @@ struct HeldMessage
 
 QtMessageHandler qtHandler = nullptr;
 QMutex heldLock; // Qt may speak from more than one thread while it starts.
-bool userAsks = false, holding = false, streamCut = false;
+bool userAsks = false, holding = false;
 QList<HeldMessage> held;
 
 void say(const QString& line)
@@ -113,15 +106,7 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
     if (type == QtWarningMsg &&
         qstrcmp(context.category, SoundObject::silenceLog().categoryName()) == 0) {
         say(text);
-    } else if (type == QtWarningMsg && text.contains(QtSays::streamCut)) {
-        if (!std::exchange(streamCut, true)) {
-            say(Language::terminal(QT_TRANSLATE_NOOP(
-                "Terminal", "the audio output failed while playing the loudspeaker's sound")));
-        }
-        if (userAsks) {
-            qtHandler(type, context, text);
-        }
-    } else if (!(streamCut && !userAsks && text.startsWith(QtSays::lostStreamRead))) {
+    } else {
         qtHandler(type, context, text);
     }
 }

@@ -7,6 +7,7 @@
 #include "RandomSource.h"
 #include "Terminal.h"
 #include "WindowFonts.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 
@@ -47,6 +48,6 @@ int main(int argc, char* argv[])
     // The one generator of the process, in its fixed starting state.
     RandomSource randomSource;
     Form1 form1(randomSource);
-    form1.showCentred();
+    showCentredOnScreen(form1);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "RandomSource.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -166,7 +167,7 @@ int main(int argc, char* argv[])
     RandomSource source;
     Form1 form(source);
     PaintWaiter paints(form);
-    form.showCentred();
+    showCentredOnScreen(form);
     if (!paints.waitForPaint()) {
         return fail("the window was never painted");
     }

@@ -6,6 +6,7 @@
 #include "Form1.h"
 #include "PrintArea.h"
 #include "RandomSource.h"
+#include "WindowPlacement.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
     }
     RandomSource source;
     Form1 form(source);
-    form.showCentred();
+    showCentredOnScreen(form);
     // Focus arrives only in the active window.
     if (!QTest::qWaitForWindowActive(&form)) {
         std::fputs("window_sequence: the window did not become active\n", stderr);

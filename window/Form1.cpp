@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "CommandButton.h"
 #include "DrawError.h"
+#include "PngIcon.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
 #include "RandomSource.h"
@@ -11,22 +12,20 @@
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowFonts.h"
-#include "WindowPlacement.h"
 #include "drawCommands.h"
 #include "showInstructions.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
 #include <QWindow>
 #include <exception>
+
+using ProgramIdentity::programName;
 
 namespace {
 
@@ -37,11 +36,6 @@ const QColor bannerColour(0xff, 0x80, 0x00);
 constexpr int clientWidthTwips = 8295;
 constexpr int clientHeightTwips = 5310;
 
-QString programName()
-{
-    return QString::fromLatin1(ProgramIdentity::name);
-}
-
 void showErrorAndQuit(QWidget* window, const QString& message)
 {
     QMessageBox::critical(window, programName(),
@@ -51,23 +45,12 @@ void showErrorAndQuit(QWidget* window, const QString& message)
 }
 
 // The icon at every size a desktop shows it, each drawn for its size: a dock or a task
-// switcher then picks a sharp one instead of scaling the 32 up. Read as PNGs and nothing else:
-// asked to guess, Qt first offers a PNG to every image plugin it has, loading each one, where
-// its own decoder reads it in a fraction of that. The sizes of a title bar and a task bar come
-// with the window; the three large ones, nine tenths of the decoding, after its first frame.
+// switcher then picks a sharp one instead of scaling the 32 up. The sizes of a title bar and a
+// task bar come with the window; the three large ones, nine tenths of the decoding, after its
+// first frame.
+const QString iconFiles = QStringLiteral(":/pictures/krimvel-%1.png");
 constexpr int smallIconSizes[] = {16, 24, 32, 48};
 constexpr int allIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-template <std::size_t count> QIcon programIcon(const int (&sizes)[count])
-{
-    QIcon icon;
-    for (const int size : sizes) {
-        QImageReader reader(QStringLiteral(":/pictures/krimvel-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
 
 // The core's errors in the user's language, by their code. A code without a case here is a
 // compiler warning (-Wswitch).
@@ -95,7 +78,7 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     installWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("KRIMVEL FERNOS"));
-    setWindowIcon(programIcon(smallIconSizes));
+    setWindowIcon(pngIcon(iconFiles, smallIconSizes));
     // The picture covers the whole client area on every paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Made first, so it lies below every control.
@@ -117,34 +100,6 @@ Form1::~Form1() = default;
 const PrintSurface& Form1::printSurface() const
 {
     return printArea_->surface();
-}
-
-void Form1::showCentred()
-{
-    // Windows knows the frame from the window's style once the native window exists.
-    winId();
-    const QMargins frame = windowHandle()->frameMargins();
-    placeCentred(frame);
-    if (frame.isNull()) {
-        centreOnceFramed(*this);
-    }
-    show();
-    // Without a window manager nobody else gives the window the keyboard.
-    activateWindow();
-    raise();
-}
-
-void Form1::placeCentred(const QMargins& frame)
-{
-    const QPoint frameTopLeft =
-        centredTopLeft(screen()->availableGeometry(), size().grownBy(frame));
-    // Where the frame is unknown, Qt is given the frame's corner, which keeps the title bar on
-    // the screen once the window manager has framed it; where it is known, the client area.
-    if (frame.isNull()) {
-        move(frameTopLeft);
-    } else {
-        setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
-    }
 }
 
 QSize Form1::sizeHint() const
@@ -182,8 +137,8 @@ void Form1::createControls()
     bannerPalette.setColor(QPalette::WindowText, bannerColour);
     label2->setPalette(bannerPalette);
 
-    auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720,
-                                  tr("One number"), &Form1::showOneNumber);
+    auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720, tr("One number"),
+                                  &Form1::showOneNumber);
 
     auto* soundRec1 = new SoundObject(this);
     soundRec1->setObjectName(QStringLiteral("SoundRec1"));
@@ -276,7 +231,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         largeIconSizesGiven_ = true;
         windowHandle()->removeEventFilter(this);
         QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(programIcon(allIconSizes)); }, Qt::QueuedConnection);
+            this, [this] { setWindowIcon(pngIcon(iconFiles, allIconSizes)); },
+            Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -21,13 +21,6 @@ public:
     explicit Form1(RandomSource& source, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Shows the window, its frame included, in the middle of its screen, ready for the
-    // keyboard; under an X11 window manager, once more when the frame comes.
-    void showCentred();
-    // Puts the window, its `frame` included, in the middle of its screen; also once shown,
-    // when the frame becomes known only after the window appeared.
-    void placeCentred(const QMargins& frame);
-
     const PrintSurface& printSurface() const;
 
     // Runs one event handler's command against the print surface. An error that leaves the

@@ -1,39 +1,27 @@
 #include "SoundObject.h"
 
+#include "PngIcon.h"
 #include "PressKeys.h"
 #include "SoundPlayback.h"
 
 #include <QFocusEvent>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
-#include <iterator>
 
 namespace {
 
 // The face, drawn from loudspeaker.svg at build time at the sizes that the 32-pixel control
 // takes on screens scaled by 1 to 2 in quarter steps and by 3: Qt SVG would cost near a MiB of
-// memory at start. Takes the smallest that is at least as fine as the screen, else the largest.
-QPixmap loadFace(qreal pixelRatio)
-{
-    constexpr int sizes[] = {32, 40, 48, 56, 64, 96};
-    int size = sizes[std::size(sizes) - 1];
-    for (const int drawn : sizes) {
-        if (drawn >= 32 * pixelRatio) {
-            size = drawn;
-            break;
-        }
-    }
-    QImageReader reader(QStringLiteral(":/pictures/loudspeaker-%1.png").arg(size), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
+// memory at start. QIcon paints the smallest that is at least as fine as the screen, else the
+// largest.
+constexpr int faceSizes[] = {32, 40, 48, 56, 64, 96};
 
 bool userAsksQtForMessages = false;
 
 } // namespace
 
-SoundObject::SoundObject(QWidget* parent) : QWidget(parent)
+SoundObject::SoundObject(QWidget* parent)
+    : QWidget(parent), face_(pngIcon(QStringLiteral(":/pictures/loudspeaker-%1.png"), faceSizes))
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -52,14 +40,9 @@ void SoundObject::setUserAsksQtForMessages(bool asks)
 
 void SoundObject::paintEvent(QPaintEvent* /*event*/)
 {
-    // Loaded on the first paint, and again when the window moves to a screen of another scale.
-    if (faceRatio_ != devicePixelRatioF()) {
-        faceRatio_ = devicePixelRatioF();
-        face_ = loadFace(faceRatio_);
-    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), face_);
+    face_.paint(&painter, rect());
     if (hasFocus()) {
         // A dotted frame just inside the face marks the focus, as on a focused button.
         QPen pen(Qt::black, 1, Qt::DotLine);
@@ -99,7 +82,10 @@ void SoundObject::keyPressEvent(QKeyEvent* event)
 {
     const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
     if (space || isEnterPress(*event)) {
-        activate();
+        // A key held down presses once, as on Qt's buttons: its repeats are taken, and do nothing.
+        if (!event->isAutoRepeat()) {
+            activate();
+        }
         return;
     }
     QWidget::keyPressEvent(event);

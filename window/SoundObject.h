@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 
 class LoudspeakerPlayer;
@@ -44,8 +44,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The face as drawn for the screen it was last painted on.
-    QPixmap face_;
-    qreal faceRatio_ = 0;
+    QIcon face_;
     LoudspeakerPlayer* sound_ = nullptr;
 };

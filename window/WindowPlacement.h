@@ -5,7 +5,7 @@
 #include <QSize>
 #include <algorithm>
 
-class Form1;
+class QWidget;
 
 // Where a window of `size`, its frame included, starts: in the middle of the screen's
 // available area, but never with its top-left corner outside it, so that on a screen smaller
@@ -16,6 +16,7 @@ inline QPoint centredTopLeft(const QRect& available, const QSize& size)
             available.y() + std::max(0, (available.height() - size.height()) / 2)};
 }
 
-// Where the frame is not known before the window is shown (an X11 window manager frames a
-// window only as it maps it), centres the shown `window` once more when its frame comes.
-void centreOnceFramed(Form1& window);
+// Shows the top-level `window`, its frame included, in the middle of its screen, ready for the
+// keyboard. Where the frame is not known before the window is shown (an X11 window manager
+// frames a window only as it maps it), centres it once more when its frame comes.
+void showCentredOnScreen(QWidget& window);

@@ -30,6 +30,10 @@ nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
 check "no display" 1 1 "neither WAYLAND_DISPLAY nor DISPLAY is set.*xvfb-run" "${nodisplay[@]}" \
   "$binary"
+# One of Qt's own options, alone, is Qt's to take: the window is to open, and cannot.
+check "Qt's -reverse alone" 1 1 \
+  "^krimvel: no display (neither WAYLAND_DISPLAY nor DISPLAY is set); run it on a desktop, or in a virtual one: xvfb-run krimvel$" \
+  "${nodisplay[@]}" "$binary" -reverse
 check "unreachable display" 1 1 "cannot open display ':9999'" env -u QT_QPA_PLATFORM DISPLAY=:9999 "$binary"
 nowhere=(env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-none XDG_RUNTIME_DIR=/nonexistent)
 check "unreachable Wayland display" 1 1 "cannot open Wayland display 'wayland-none'" \

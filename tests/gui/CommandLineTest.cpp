@@ -1,11 +1,14 @@
 #include "CommandLine.h"
 
 #include "Language.h"
+#include "QtWorkarounds.h"
 #include "UserAsksQtForMessages.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QVersionNumber>
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,6 +128,38 @@ TEST(QtMessagesTest, EveryWayOfAskingQtCountsAndNothingElse)
             << row.rulesFile.toStdString();
     }
     QStandardPaths::setTestModeEnabled(testMode);
+    for (const QString& name : touched) {
+        (void)(before.contains(name) ? qputenv(qPrintable(name), before.value(name).toLocal8Bit())
+                                     : qunsetenv(qPrintable(name)));
+    }
+}
+
+// Before Qt 6.8, XWayland first on GNOME's Wayland session, by whatever name the desktop gives
+// itself in XDG_CURRENT_DESKTOP, unless the user names a platform; elsewhere Qt chooses.
+TEST(QtWorkaroundsTest, XWaylandFirstOnGnomesWaylandSessionBeforeQt68)
+{
+    const struct
+    {
+        const char* desktop;
+        const char* named;
+        const char* platform;
+    } rows[] = {
+        {"ubuntu:GNOME", "", "xcb;wayland"},
+        {"GNOME", "wayland", "wayland"},
+        {"KDE", "", ""},
+    };
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    const QStringList touched = {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP",
+                                 "QT_QPA_PLATFORM"};
+    const bool qt68 = QLibraryInfo::version() >= QVersionNumber(6, 8);
+    for (const auto& row : rows) {
+        qputenv("DISPLAY", ":0");
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        qputenv("XDG_CURRENT_DESKTOP", row.desktop);
+        qputenv("QT_QPA_PLATFORM", row.named);
+        QtWorkarounds::beforeQtStarts();
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), qt68 ? row.named : row.platform) << row.desktop;
+    }
     for (const QString& name : touched) {
         (void)(before.contains(name) ? qputenv(qPrintable(name), before.value(name).toLocal8Bit())
                                      : qunsetenv(qPrintable(name)));

@@ -234,7 +234,7 @@ TEST(Form1IconTest, TheLargeSizesComeOnceTheWindowIsShownNotWhenItIsPainted)
     form.grab();
     QApplication::processEvents();
     EXPECT_EQ(form.windowIcon().availableSizes().size(), 4) << "16 to 48 when painted, not shown";
-    form.showCentred();
+    showCentredOnScreen(form);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QApplication::processEvents();
     EXPECT_EQ(form.windowIcon().availableSizes().size(), 7) << "16 to 256 once shown";

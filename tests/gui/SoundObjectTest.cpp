@@ -2,11 +2,13 @@
 
 #include "WindowFixture.h"
 
+#include <QBuffer>
 #include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QWindow>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -126,6 +128,16 @@ TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
     QTest::keyClick(loudspeaker(), Qt::Key_Space);
     QTest::keyClick(loudspeaker(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(activations.count(), 4);
+    // Held down, a key presses once: its repeats do not start the sound again.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        QTest::keyPress(loudspeaker(), key);
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(loudspeaker(), &held);
+        }
+        QTest::keyRelease(loudspeaker(), key);
+    }
+    EXPECT_EQ(activations.count(), 6);
     qInstallMessageHandler(previous);
     EXPECT_EQ(messages().filter(QStringLiteral(": cannot load")), QStringList())
         << "the playback is found";
@@ -137,13 +149,20 @@ TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)
 // The audio stack's own lines stay out of the terminal, unless the user asks Qt for its
 // messages (QtMessagesTest: the ways to ask): Qt 6.8's FFmpeg backend names itself and its
 // decoders, Qt 6.4's PulseAudio backend says in a warning of no category that it finds no sound
-// server (there is none here).
+// server (there is none here). A stream cut off is said once, in the program's words, and of the
+// reads that follow only the lost stream's own are kept out.
 TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages)
 {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "Windows plays the sound itself, without Qt Multimedia";
 #endif
     const QLoggingCategory backend("qt.multimedia.ffmpeg");
+    const QString cut = "default: \"Stream error: Connection terminated\"";
+    const QString lostRead =
+        "default: QIODevice::read (QBuffer, \"loudspeaker\"): Called with maxSize < 0";
+    const QString foreignRead = "default: QIODevice::read (QBuffer): Called with maxSize < 0";
+    const QString failed =
+        "krimvel.sound: the audio output failed while playing the loudspeaker's sound";
     for (const bool asked : {false, true}) {
         // As a program starts: with Qt's own rules alone.
         QLoggingCategory::setFilterRules({});
@@ -152,11 +171,28 @@ TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages
         messages().clear();
         const QtMessageHandler previous = qInstallMessageHandler(keepMessages);
         QTest::keyClick(&loudspeaker, Qt::Key_Space);
+        const QStringList started = std::exchange(messages(), {});
+        // As Qt's PulseAudio sink says that the server cut its stream off, twice; then Qt 6.8's
+        // sink reads the lost stream, and some other device is read amiss.
+        qWarning() << QStringLiteral("Stream error: Connection terminated");
+        qWarning() << QStringLiteral("Stream error: Connection terminated");
+        QBuffer lost, other;
+        lost.setObjectName("loudspeaker");
+        for (QBuffer* device : {&lost, &other}) {
+            char byte;
+            device->open(QIODevice::ReadOnly);
+            device->read(&byte, -1);
+        }
+        QCoreApplication::processEvents();
         qInstallMessageHandler(previous);
         EXPECT_EQ(backend.isInfoEnabled(), asked) << (asked ? "asked" : "not asked");
         if (!asked) {
-            EXPECT_EQ(messages().filter(QStringLiteral("default: ")), QStringList());
+            EXPECT_EQ(started.filter(QStringLiteral("default: ")), QStringList());
         }
+        const QStringList qtsOwn = {cut, cut, lostRead};
+        const QStringList expected =
+            (asked ? qtsOwn : QStringList()) + QStringList{foreignRead, failed};
+        EXPECT_EQ(messages(), expected);
     }
     SoundObject::setUserAsksQtForMessages(false);
     QLoggingCategory::setFilterRules({});

@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "PrintSurface.h"
 #include "RandomSource.h"
+#include "WindowPlacement.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -24,7 +25,7 @@ class WindowFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        form.showCentred();
+        showCentredOnScreen(form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 

@@ -15,12 +15,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-namespace {
+using ProgramIdentity::programName;
 
-QString programName()
-{
-    return QString::fromLatin1(ProgramIdentity::name);
-}
+namespace {
 
 // The paper the default printer holds, so that a saved page prints as it is; without a
 // printer, what the user's country uses.

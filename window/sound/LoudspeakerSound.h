@@ -1,19 +1,20 @@
 #pragma once
 
+#include "SilenceReasons.h"
 #include "SoundModule.h"
 
 #include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
 #include <QObject>
-#include <QSet>
 #include <QString>
 
 class QAudioSink;
 
 // The loudspeaker's recorded sound, played straight from the embedded WAVE file through an
 // audio sink. (QSoundEffect's shared sample cache can deadlock at exit when the program ends
-// while a sample is still loading, so it is not used.)
+// while a sample is still loading, so it is not used.) It also reads Qt's messages, for what
+// Qt's audio output tells only in words.
 class LoudspeakerSound : public QObject, public LoudspeakerPlayer
 {
     Q_OBJECT
@@ -25,11 +26,12 @@ public:
     void play() override;
 
 private:
+    // In front of the handler that was there, from any thread.
+    static void readQtMessage(QtMsgType type, const QMessageLogContext& context,
+                              const QString& text);
     bool load();
     void dropSink();
     void reportFailure();
-    // Says a failure once, however often the loudspeaker is pressed, in soundLog().
-    void say(const QString& message);
 
     QAudioFormat format_;
     QByteArray samples_;
@@ -38,5 +40,5 @@ private:
     QString soundPath_;
     bool userAsksQtForMessages_;
     bool loaded_ = false;
-    QSet<QString> said_;
+    SilenceReasons reasons_;
 };

@@ -1,17 +1,8 @@
 #pragma once
 
-#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 #include <QtPlugin>
-
-// Where the loudspeaker says why it stays silent, each reason once: the module and the
-// window's own playback alike. The program shows these lines on the terminal.
-inline const QLoggingCategory& soundLog()
-{
-    static const QLoggingCategory category("krimvel.sound");
-    return category;
-}
 
 // The loudspeaker's sound as the window sees it. Playing it takes Qt Multimedia and, through
 // it, the sound server's libraries: some twenty shared libraries and several MiB that most
@@ -23,7 +14,7 @@ public:
     virtual ~LoudspeakerPlayer() = default;
 
     // Starts the sound from its beginning, also when it is playing. Where there is no audio
-    // output it stays silent and says so, once, in soundLog().
+    // output it stays silent and says so, once, in soundLog() (SilenceReasons.h).
     virtual void play() = 0;
 };
 

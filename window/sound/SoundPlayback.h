@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SilenceReasons.h"
 #include "SoundModule.h"
 
 class QObject;

@@ -15,6 +15,8 @@ SoundModule* loadSoundModule()
     const QString path =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(KRIMVEL_SOUND_MODULE));
     QPluginLoader loader(path);
+    // Its sound reads Qt's messages: its code must stay until Qt's last one, after exit().
+    loader.setLoadHints(QLibrary::PreventUnloadHint);
     QObject* instance = loader.instance();
     auto* module = qobject_cast<SoundModule*>(instance);
     if (module == nullptr) {

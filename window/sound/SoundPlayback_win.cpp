@@ -1,10 +1,8 @@
 #include "SoundPlayback.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFile>
 #include <QObject>
-#include <QSet>
 // windows.h first: mmsystem.h builds on its types.
 // clang-format off
 #include <windows.h>
@@ -32,9 +30,7 @@ public:
     void play() override
     {
         if (wave_.isEmpty()) {
-            sayOnce(QCoreApplication::translate("Terminal", "cannot read the loudspeaker's sound "
-                                                            "%1; the loudspeaker stays silent")
-                        .arg(QStringLiteral(":/sound/loudspeaker.wav")));
+            reasons_.cannotRead(QStringLiteral(":/sound/loudspeaker.wav"));
             return;
         }
         // A new call stops the sound that is playing: the sound starts from its beginning.
@@ -42,23 +38,13 @@ public:
         if (waveOutGetNumDevs() == 0 ||
             !PlaySoundW(reinterpret_cast<LPCWSTR>(wave_.constData()), nullptr,
                         SND_MEMORY | SND_ASYNC | SND_NODEFAULT)) {
-            sayOnce(QCoreApplication::translate(
-                "Terminal", "no audio output available; the loudspeaker stays silent"));
+            reasons_.noOutput();
         }
     }
 
 private:
-    // However often the loudspeaker is pressed.
-    void sayOnce(const QString& message)
-    {
-        if (!said_.contains(message)) {
-            said_.insert(message);
-            qCWarning(soundLog).noquote() << message;
-        }
-    }
-
     QByteArray wave_;
-    QSet<QString> said_;
+    SilenceReasons reasons_;
 };
 
 } // namespace
