@@ -8,7 +8,7 @@
 // visit instead; a changed one is a new version, which installs beside the old one and waits
 // while a page of the old one is open, until a page's user chooses to load it (newVersion.js).
 import { cacheNames, clientsClaim, setCacheNameDetails } from 'workbox-core';
-import { precacheAndRoute } from 'workbox-precaching';
+import { addPlugins, precacheAndRoute } from 'workbox-precaching';
 import { registerRoute } from 'workbox-routing';
 import { CacheFirst } from 'workbox-strategies';
 
@@ -17,9 +17,13 @@ import { CacheFirst } from 'workbox-strategies';
 setCacheNameDetails({ prefix: 'krimvel' });
 const scope = self.registration.scope;
 
-// Each file is fetched past the HTTP cache, by a URL with its revision, and checked against its
-// digest: one that does not match (a half-finished upload, a stale copy in a server's cache)
-// fails the install, and the version in use stays.
+// Each file is checked against its digest: one that does not match (a half-finished upload, a
+// stale copy in a server's cache or in the browser's) fails the install, and the version in use
+// stays. So the server is asked whether a file changed rather than made to send it again: on the
+// first visit the files the page has just loaded then come as one short answer each instead of
+// twice over. A server tells a changed file by its date, which every build takes from its commit
+// (tools/package-web).
+addPlugins([{ requestWillFetch: async ({ request }) => new Request(request, { cache: 'no-cache' }) }]);
 precacheAndRoute(self.__WB_MANIFEST);
 
 // Fetched the first time they are used, checked against their digest as well, then kept under
