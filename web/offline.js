@@ -12,12 +12,5 @@ export function keepForOffline(note, newVersionLine) {
     sayOnlineOnly();
     return;
   }
-  // Once the page has loaded, so that caching its files never competes with showing it.
-  const register = () => navigator.serviceWorker.register('sw.js').then(
-    (registration) => offerNewVersion(registration, newVersionLine), sayOnlineOnly);
-  if (document.readyState === 'complete') {
-    register();
-  } else {
-    window.addEventListener('load', register, { once: true });
-  }
+  offerNewVersion(newVersionLine).catch(sayOnlineOnly);
 }

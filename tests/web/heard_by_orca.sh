@@ -3,12 +3,13 @@
 # page served from 127.0.0.1 in a real browser, driven by keys alone. It says the lines of each
 # press once and in order (the desktop's own for the same presses), BROJ's number also where
 # two presses in a row give the same, the loudspeaker's name and then its instructions, and
-# each button's name and description.
-#   tests/web/heard_by_orca.sh chromium|firefox-esr SITE_DIR
+# each button's name and description; given a new version, the line that offers it as it
+# appears once that version is put up and the page loaded again.
+#   tests/web/heard_by_orca.sh chromium|firefox-esr SITE_DIR [NEXT_SITE_DIR]
 # The reference is what the desktop says for a sequence of presses: KRIMVEL_REFERENCE, a command
 # given the presses, which prints each press's spoken lines after "> " (core_sequence's form).
 set -euo pipefail
-browser=$1 site=$(realpath "$2")
+browser=$1 site=$(realpath "$2") next_site=${3:+$(realpath "$3")}
 here=$(cd "$(dirname "$0")" && pwd)
 reference=${KRIMVEL_REFERENCE:-$here/../../build/tests/core_sequence}
 source "$here/../e2e/orca_session.sh"
@@ -32,9 +33,11 @@ tab_to() { press "$1" && hear "$mark" "^$2 push button$" >/dev/null && hear "$ma
 
 openbox >"$workdir/openbox.log" 2>&1 &
 started_pids+=($!)
+# Served through a link, which a new version is put up by.
+ln -s "$site" "$workdir/site"
 exec {served}<> <(:)
 node --input-type=module -e "const site = await (await import('$here/serve.mjs')).serve(process.argv[1]);
-  console.log(site.origin);" "$site" >&"$served" 2>"$workdir/serve.log" &
+  console.log(site.origin);" "$workdir/site" >&"$served" 2>"$workdir/serve.log" &
 started_pids+=($!)
 read -r -t 20 origin <&"$served" || fail "the page was not served: $(cat "$workdir/serve.log")"
 case $browser in
@@ -68,3 +71,11 @@ tab_to shift+Tab BROJ 'One number'
 tab_to shift+Tab KOMBINACIJA 'One combination'
 tab_to shift+Tab KOMPJUTER 'Ten combinations'
 echo "Orca said in $browser: KOMPJUTER '$(said_by_desktop 1 | head -1)' ..., BROJ twice '$(said_by_desktop 9)'"
+
+if [[ -n $next_site ]]; then
+  ln -sfn "$next_site" "$workdir/site"
+  began=$SECONDS
+  press F5
+  hear "$mark" '^A new version is ready: loading it clears the numbers shown$' >/dev/null
+  echo "Orca said in $browser, $((SECONDS - began)) s after the page was loaded again: '$(heard "$mark" | grep -m1 '^A new version')'"
+fi

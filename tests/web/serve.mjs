@@ -1,9 +1,11 @@
 // Serves a folder on 127.0.0.1 at a free port, as a static host would, with switches that a
 // check turns: the network off (every connection cut, as a browser sees a lost network), files
-// answered as missing or corrupt, and another folder (a new version put up). It notes each file
-// it sends and its size, for the web benchmarks, which share it.
+// answered as missing or corrupt, and another folder (a new version put up). Like Python's
+// http.server, it dates each file by its modification time and answers a request made with
+// If-Modified-Since a date no older with 304 Not Modified. It notes each file it sends and its
+// size, for the web benchmarks, which share it.
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 
 const types = {
@@ -27,11 +29,16 @@ export async function serve(root) {
     const fault = site.broken.get(path);
     try {
       if (fault === 'missing') throw new Error('missing');
-      const body = fault === 'corrupt' ? Buffer.from('not what was asked for')
-        : await readFile(join(site.root, normalize(path)));
+      const file = join(site.root, normalize(path));
+      const modified = fault === 'corrupt' ? null : Math.floor((await stat(file)).mtimeMs / 1000) * 1000;
+      if (modified !== null && Date.parse(request.headers['if-modified-since']) >= modified) {
+        response.writeHead(304).end();
+        return;
+      }
+      const body = fault === 'corrupt' ? Buffer.from('not what was asked for') : await readFile(file);
       const type = types[extname(path)] ?? 'application/octet-stream';
       site.sent.push({ path, type, bytes: body.length });
-      response.writeHead(200, { 'Content-Type': type });
+      response.writeHead(200, { 'Content-Type': type, ...(modified !== null && { 'Last-Modified': new Date(modified).toUTCString() }) });
       response.end(body);
     } catch {
       response.writeHead(404, { 'Content-Type': 'text/plain' });

@@ -1,23 +1,24 @@
 // WebKit, the engine of Safari and of every browser on an iPhone, as WebKitGTK's MiniBrowser
-// driven over W3C WebDriver (WebKitWebDriver), dressed as the part of puppeteer's Browser and
-// Page that web.test.mjs uses, so that the same rows run there. WebDriver classic has no
-// script before the page's own, no network events and no print, so: scripts given to
-// evaluateOnNewDocument run once each page has loaded; the requests come from the page's
-// resource timing and its uncaught errors from listeners, both read before it goes away; and
-// what cannot be done at all is in `limits`, for the rows to skip with its reason.
-import { spawn, execFileSync } from 'node:child_process';
-import { mkdirSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:net';
+// driven over W3C WebDriver (WebKitWebDriver, through selenium-webdriver), dressed as the part of
+// puppeteer's Browser and Page that web.test.mjs uses, so that the same rows run there.
+// WebDriver classic has no script before the page's own, no network events and no print, so:
+// scripts given to evaluateOnNewDocument run once each page has loaded; the requests come from
+// the page's resource timing and its uncaught errors from listeners, both read before it goes
+// away; and what cannot be done at all is in `limits`, for the rows to skip with its reason.
+import { execFileSync } from 'node:child_process';
+import { closeSync, mkdirSync, openSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { setTimeout as sleep } from 'node:timers/promises';
+import { Builder, By, Key } from 'selenium-webdriver';
+import { DriverService } from 'selenium-webdriver/remote/index.js';
 
 const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
-const keys = { Tab: '\uE004', Enter: '\uE007', Shift: '\uE008' };
 const defaultViewport = { width: 800, height: 600 };
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 export const limits = {
   printing: 'WebKitWebDriver has no print command, and a page cannot print itself to a file',
   latinScript: "WebKitGTK gives a page the locale's language and country only: sr_RS@latin reaches it as sr-RS",
+  tabs: 'WebKit here shows one page at a time, in the browser\'s one window',
 };
 
 // MiniBrowser's toolbar keeps its window at least 447 px wide; drawn this small it lets the
@@ -31,13 +32,6 @@ function keepErrors() {
   addEventListener('unhandledrejection', (event) => errors.push(String(event.reason?.message ?? event.reason)));
 }
 
-const freePort = () => new Promise((resolve, reject) => {
-  const server = createServer().once('error', reject).listen(0, '127.0.0.1', () => {
-    const { port } = server.address();
-    server.close(() => resolve(port));
-  });
-});
-
 // The browser in the first language of a list of BCP 47 tags (en-US,sr-Latn-RS), which
 // WebKitGTK takes from the locale, the one language a page then hears of: that locale is
 // compiled into the profile, as a new machine has only C.
@@ -49,85 +43,65 @@ export async function launchWebKit(language, profile) {
   execFileSync('localedef', ['-i', `${lang}_${country}${script === 'Latn' ? '@latin' : ''}`, '-f', 'UTF-8', join(profile, 'locales', locale)]);
   mkdirSync(join(profile, 'gtk-3.0'), { recursive: true });
   writeFileSync(join(profile, 'gtk-3.0', 'gtk.css'), narrowToolbar);
-  return startBrowser({ ...process.env, LOCPATH: join(profile, 'locales'), LC_ALL: locale, XDG_CONFIG_HOME: profile });
+  return startBrowser({ ...process.env, LOCPATH: join(profile, 'locales'), LC_ALL: locale, XDG_CONFIG_HOME: profile }, profile);
 }
 
-async function startBrowser(env) {
-  const port = await freePort();
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: ['ignore', 'ignore', 'pipe'] });
-  process.once('exit', () => driver.kill());
-  let said = '';
-  driver.stderr.on('data', (data) => { said = (said + data).slice(-2000); });
-  const command = async (method, path, body) => {
-    const response = await fetch(`http://127.0.0.1:${port}${path}`, {
-      method, headers: { 'Content-Type': 'application/json' }, body: body && JSON.stringify(body), signal: AbortSignal.timeout(30_000),
-    });
-    const { value } = await response.json();
-    if (value?.error) throw new Error(`WebKit: ${value.error}: ${value.message}`);
-    return value;
-  };
-  let session;
-  try {
-    for (let tries = 0; !(await command('GET', '/status').catch(() => null))?.ready; tries++) {
-      if (tries === 100 || driver.exitCode !== null) throw new Error('WebKitWebDriver did not start within 10 s');
-      await sleep(100);
-    }
-    session = await command('POST', '/session', {
-      capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } },
-    });
-  } catch (error) {
-    driver.kill();
-    throw new Error(`${error.message}; it said: ${said}`);
-  }
-  const base = `/session/${session.sessionId}`;
-  // Pages are windows opened from the first one, which stays open to the end: a tab that is
-  // not the one shown takes no pointer input.
-  const home = await command('GET', `${base}/window`);
-  let current = home;
+async function startBrowser(env, profile) {
+  // What the driver and the browser say goes to a file, for the message if they cannot start.
+  const log = openSync(join(profile, 'webkit.log'), 'a');
+  const service = new DriverService.Builder('WebKitWebDriver').setHostname('127.0.0.1').setEnvironment(env)
+    .setStdio(['ignore', 'ignore', log]).build();
+  const driver = await service.start(10_000).then((url) => new Builder().usingServer(url).withCapabilities({
+    browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] },
+  }).build()).catch(async (error) => {
+    await service.kill();
+    throw new Error(`WebKit did not start: ${error.message}; it said: ${readFileSync(join(profile, 'webkit.log'), 'utf8').slice(-2000)}`);
+  }).finally(() => closeSync(log));
+  // WebKit shows the focus (:focus, document.hasFocus()) only in the focused window, and with
+  // no window manager X focuses the window under the pointer: it rests where the window is.
+  execFileSync('xdotool', ['mousemove', '1', '1']);
   const browser = {
-    pages: new Set(),
+    page: null,
     cookies: [],
-    // A command to one page's window.
-    command: async (handle, method, path, body) => {
-      if (handle !== current) await command('POST', `${base}/window`, { handle });
-      current = handle;
-      return command(method, `${base}${path}`, body);
-    },
+    // selenium-webdriver waits for an answer without a limit of its own.
+    run: (commands) => Promise.race([commands(driver),
+      sleep(30_000, null, { ref: false }).then(() => { throw new Error('WebKit did not answer within 30 s'); })]),
   };
   return {
+    // One page at a time, in the browser's one window: a window that is not the one shown
+    // takes no pointer input.
     async newPage() {
-      const { handle } = await browser.command(home, 'POST', '/window/new', { type: 'window' });
-      const page = new Page(browser, handle);
-      browser.pages.add(page);
-      await page.setViewport(defaultViewport);
-      return page;
+      if (browser.page) throw new Error('WebKit here shows one page at a time: close the last one first');
+      browser.page = new Page(browser, driver);
+      await browser.page.setViewport(defaultViewport);
+      return browser.page;
     },
     // A context with storage of its own is a browser of its own.
-    createBrowserContext: () => startBrowser(env),
+    createBrowserContext: () => startBrowser(env, profile),
     // WebDriver reads a page's cookies only while it is open: each page's are kept as it closes.
     cookies: async () => browser.cookies,
     async close() {
-      for (const page of browser.pages) await page.close().catch(() => {});
-      await command('DELETE', base).catch(() => {});
-      driver.kill();
+      await browser.page?.close().catch(() => {});
+      await driver.quit().catch(() => {});
+      await service.kill();
     },
   };
 }
 
 class Page {
   #browser;
-  #handle;
+  #driver;
   #timeout = 30_000;
   #onLoad = [keepErrors];
   #listeners = { request: [], pageerror: [] };
 
-  constructor(browser, handle) {
+  constructor(browser, driver) {
     this.#browser = browser;
-    this.#handle = handle;
+    this.#driver = driver;
   }
 
-  #command(method, path, body) {
-    return this.#browser.command(this.#handle, method, path, body);
+  #run(commands) {
+    return this.#browser.run(commands);
   }
 
   setDefaultTimeout(ms) { this.#timeout = ms; }
@@ -139,8 +113,7 @@ class Page {
 
   // A string is run as a script; a function with its arguments, its promise awaited.
   evaluate(script, ...args) {
-    const body = typeof script === 'string' ? script : `return (${script}).apply(null, arguments)`;
-    return this.#command('POST', '/execute/sync', { script: body, args });
+    return this.#run((driver) => driver.executeScript(script, ...args));
   }
 
   $eval(selector, script, ...args) {
@@ -149,14 +122,8 @@ class Page {
       return (${script})(found, ...[...arguments].slice(1))`, selector, ...args);
   }
 
-  async waitForFunction(predicate, options = {}, ...args) {
-    const deadline = performance.now() + (options.timeout ?? this.#timeout);
-    for (;;) {
-      const value = await this.evaluate(predicate, ...args);
-      if (value) return value;
-      if (performance.now() > deadline) throw new Error(`waiting for ${predicate} failed: ${options.timeout ?? this.#timeout} ms exceeded`);
-      await sleep(50);
-    }
+  waitForFunction(predicate, { timeout = this.#timeout } = {}, ...args) {
+    return this.#driver.wait(() => this.evaluate(predicate, ...args), timeout, `waiting for ${predicate} failed: ${timeout} ms exceeded`, 50);
   }
 
   waitForSelector(selector, { visible = false, timeout } = {}) {
@@ -171,23 +138,20 @@ class Page {
   // evaluateOnNewDocument. While the page changes, a script may fail to run: it is tried again.
   async waitForNavigation({ timeout = this.#timeout } = {}) {
     await this.#leave({ marked: true });
-    const deadline = performance.now() + timeout;
-    while (!(await this.evaluate(() => !window.webdriverLeft && document.readyState === 'complete').catch(() => false))) {
-      if (performance.now() > deadline) throw new Error(`no new document within ${timeout} ms`);
-      await sleep(50);
-    }
+    await this.#driver.wait(() => this.evaluate(() => !window.webdriverLeft && document.readyState === 'complete').catch(() => false),
+      timeout, `no new document within ${timeout} ms`, 50);
     await this.#loaded();
   }
 
   async goto(url) {
     await this.#leave();
-    await this.#command('POST', '/url', { url });
+    await this.#run((driver) => driver.get(url));
     await this.#loaded();
   }
 
   async reload() {
     await this.#leave();
-    await this.#command('POST', '/refresh', {});
+    await this.#run((driver) => driver.navigate().refresh());
     await this.#loaded();
   }
 
@@ -211,32 +175,28 @@ class Page {
   }
 
   // The window is sized so that the page gets the size asked for: MiniBrowser's toolbar
-  // takes its share, which only the page's own size tells.
+  // takes its share, which only the page's own size tells. The window manager and GTK resize
+  // in turn, after the command has answered: the page is given a moment to take its new size.
   async setViewport({ width, height }) {
-    let size = { width, height };
-    for (let tries = 0; ; tries++) {
-      await this.#command('POST', '/window/rect', size);
-      // The window manager and GTK resize in turn, after the command has answered: the page
-      // is given a moment to take its new size.
-      const view = await this.waitForFunction((w, h) => (innerWidth === w && innerHeight === h) || null,
-        { timeout: 1000 }, width, height).then(() => ({ width, height }))
-        .catch(() => this.evaluate(() => ({ width: innerWidth, height: innerHeight })));
-      if (view.width === width && view.height === height) return;
+    for (let tries = 0, size = { width, height }; ; tries++) {
+      await this.#run((driver) => driver.manage().window().setRect(size));
+      const view = await this.waitForFunction((w, h) => innerWidth === w && innerHeight === h, { timeout: 1000 }, width, height)
+        .then(() => null, () => this.evaluate(() => ({ width: innerWidth, height: innerHeight })));
+      if (!view) return;
       if (tries === 2) throw new Error(`WebKit's page is ${view.width}x${view.height}, not the ${width}x${height} asked for`);
-      const outer = await this.#command('GET', '/window/rect');
+      const outer = await this.#run((driver) => driver.manage().window().getRect());
       size = { width: outer.width + width - view.width, height: outer.height + height - view.height };
     }
   }
 
-  async click(selector, { count = 1 } = {}) {
-    const { x, y } = await this.$eval(selector, (target) => {
-      target.scrollIntoView({ block: 'nearest' });
-      const box = target.getBoundingClientRect();
-      return { x: Math.round(box.left + box.width / 2), y: Math.round(box.top + box.height / 2) };
+  click(selector, { count = 1 } = {}) {
+    return this.#run(async (driver) => {
+      // WebKit's own word for a missing element is empty.
+      const target = await driver.findElement(By.css(selector)).catch(() => { throw new Error(`nothing matches ${selector}`); });
+      const actions = driver.actions().move({ origin: target });
+      for (let i = 0; i < count; i++) actions.press().release();
+      await actions.perform();
     });
-    const presses = Array.from({ length: count }, () => [{ type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }]);
-    await this.#actions({ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
-      actions: [{ type: 'pointerMove', x, y, origin: 'viewport' }, ...presses.flat()] });
   }
 
   focus(selector) {
@@ -245,29 +205,25 @@ class Page {
 
   // The keys held down stay down between calls, as WebDriver keeps its input state.
   keyboard = {
-    down: (key) => this.#actions({ type: 'key', id: 'keyboard', actions: [{ type: 'keyDown', value: keys[key] ?? key }] }),
-    up: (key) => this.#actions({ type: 'key', id: 'keyboard', actions: [{ type: 'keyUp', value: keys[key] ?? key }] }),
-    press: async (key) => {
-      await this.keyboard.down(key);
-      await this.keyboard.up(key);
-    },
+    down: (key) => this.#run((driver) => driver.actions().keyDown(Key[key.toUpperCase()] ?? key).perform()),
+    up: (key) => this.#run((driver) => driver.actions().keyUp(Key[key.toUpperCase()] ?? key).perform()),
+    press: (key) => this.#run((driver) => driver.actions().sendKeys(Key[key.toUpperCase()] ?? key).perform()),
   };
-
-  #actions(source) {
-    return this.#command('POST', '/actions', { actions: [source] });
-  }
 
   // After two frames, so that the picture is of what the page shows now: WebKit gives the
   // last one drawn.
-  async screenshot({ path }) {
+  async screenshot({ path } = {}) {
     await this.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
-    writeFileSync(path, Buffer.from(await this.#command('GET', '/screenshot'), 'base64'));
+    const png = Buffer.from(await this.#run((driver) => driver.takeScreenshot()), 'base64');
+    if (path) writeFileSync(path, png);
+    return png;
   }
 
+  // The window stays, blank, for the next page.
   async close() {
-    this.#browser.pages.delete(this);
+    this.#browser.page = null;
     await this.#leave();
-    this.#browser.cookies.push(...await this.#command('GET', '/cookie'));
-    await this.#command('DELETE', '/window');
+    this.#browser.cookies.push(...await this.#run((driver) => driver.manage().getCookies()));
+    await this.#run((driver) => driver.get('about:blank'));
   }
 }

@@ -60,7 +60,10 @@ def main(output, faces):
         options.hinting = False
         # FontForge's time stamps: nothing reads them, and the subsetter would warn of them.
         options.drop_tables += ["FFTM"]
-        font = TTFont(source)
+        # The face's own date, not the build's: the subset then depends on its sources alone, so
+        # that a rebuild gives the same bytes and a new commit leaves an unchanged face as it was
+        # rather than make every visitor fetch it again.
+        font = TTFont(source, recalcTimestamp=False)
         subsetter = subset.Subsetter(options)
         subsetter.populate(unicodes=[ord(c) for c in characters])
         subsetter.subset(font)

@@ -33,10 +33,21 @@ export async function loadCore({ measure, wasm = new URL(wasmName, import.meta.u
     }
     return value;
   };
+  // A throw from here unwinds the core's frames without running their destructors, and leaves
+  // what it was printing half done: nothing it holds can be trusted after that, as after a trap.
+  const fromPage = (call) => (...args) => {
+    try {
+      return call(...args);
+    } catch (error) {
+      stopped = new Error(`The number core failed (${error?.message ?? error}); reload the page.`,
+        { cause: error });
+      throw stopped;
+    }
+  };
   const imports = {
     measure: {
-      textWidth: (address, size) => twips(measure.textWidth(textOf(address, size)), 'measure.textWidth'),
-      lineHeight: () => twips(measure.lineHeight(), 'measure.lineHeight'),
+      textWidth: fromPage((address, size) => twips(measure.textWidth(textOf(address, size)), 'measure.textWidth')),
+      lineHeight: fromPage(() => twips(measure.lineHeight(), 'measure.lineHeight')),
     },
     // The core aborts only when memory runs out; nothing it holds can be trusted after that.
     wasi_snapshot_preview1: {
@@ -71,9 +82,8 @@ export async function loadCore({ measure, wasm = new URL(wasmName, import.meta.u
         if (error instanceof WebAssembly.RuntimeError) {
           stopped = new Error(`The number core failed (${error.message}); reload the page.`,
             { cause: error });
-          throw stopped;
         }
-        throw error;
+        throw stopped ?? error;
       }
     },
   };

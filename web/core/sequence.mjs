@@ -1,6 +1,7 @@
 // The WebAssembly core's answer to a sequence of presses, in core_sequence's format, measured
-// with the same fixed widths as the native tests: ctest compares the two byte for byte.
-//   node sequence.mjs KRIMVEL-CORE.WASM [--runs] COMMAND...
+// with the same fixed widths as the native tests: ctest compares the two byte for byte. With no
+// command it only loads the core, as the build does to learn that core.js supplies every import.
+//   node sequence.mjs KRIMVEL-CORE.WASM [--runs] [COMMAND...]
 import { readFile } from 'node:fs/promises';
 import { loadCore } from './core.js';
 
@@ -12,8 +13,8 @@ const measure = { textWidth: (text) => charWidth * text.length, lineHeight: () =
 const [wasmFile, ...words] = process.argv.slice(2);
 const withRuns = words.includes('--runs');
 const commands = words.filter((word) => word !== '--runs');
-if (!wasmFile || commands.length === 0) {
-  console.error('usage: node sequence.mjs KRIMVEL-CORE.WASM [--runs] COMMAND...');
+if (!wasmFile) {
+  console.error('usage: node sequence.mjs KRIMVEL-CORE.WASM [--runs] [COMMAND...]');
   process.exit(2);
 }
 
@@ -30,7 +31,7 @@ try {
     }
     out.push(...spoken.map((said) => `> ${said}`));
   }
-  process.stdout.write(out.join('\n') + '\n');
+  process.stdout.write(out.map((line) => `${line}\n`).join(''));
 } catch (error) {
   console.error(`sequence.mjs: ${error.message}`);
   process.exit(error instanceof RangeError ? 2 : 1);

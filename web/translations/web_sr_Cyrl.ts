@@ -43,5 +43,13 @@
         <source>Load the new version</source>
         <translation>Учитај нову верзију</translation>
     </message>
+    <message>
+        <source>A new version was loaded in another tab: load this page again to use it, which clears the numbers shown.</source>
+        <translation>Нова верзија је учитана у другој картици: за њу ову страницу треба поново учитати, чиме се бришу приказани бројеви.</translation>
+    </message>
+    <message>
+        <source>Load the page again</source>
+        <translation>Поново учитај страницу</translation>
+    </message>
 </context>
 </TS>

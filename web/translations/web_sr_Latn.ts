@@ -43,5 +43,13 @@
         <source>Load the new version</source>
         <translation>Učitaj novu verziju</translation>
     </message>
+    <message>
+        <source>A new version was loaded in another tab: load this page again to use it, which clears the numbers shown.</source>
+        <translation>Nova verzija je učitana u drugoj kartici: za nju ovu stranicu treba ponovo učitati, čime se brišu prikazani brojevi.</translation>
+    </message>
+    <message>
+        <source>Load the page again</source>
+        <translation>Ponovo učitaj stranicu</translation>
+    </message>
 </context>
 </TS>

@@ -52,7 +52,7 @@ namespace WindowFonts {
 // font database is asked for a face; read here on a worker while Qt connects to the display,
 // it is current by then, and Qt's own FcInit() finds it. A workaround for start-up time only:
 // bench/run-benchmarks --launch-only against a build without it shows the gain (1.1 to 1.6 ms,
-// README's figures), and it goes when that is no more than the spread between two builds of
+// docs/figures.md), and it goes when that is no more than the spread between two builds of
 // the same code, as when a Qt reads the configuration off the GUI thread itself.
 void startLoading()
 {
