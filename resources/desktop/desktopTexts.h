@@ -4,7 +4,8 @@
 
 // The words of the desktop entry and the AppStream metadata that are translated, exactly as
 // they read once CMake has filled in the templates beside this file. Listed here so that
-// lupdate puts them in the translations; translateDesktop adds the translated lines.
+// lupdate puts them in the translations, from which the build merges them into those files
+// with gettext (resources/CMakeLists.txt).
 inline constexpr const char* desktopTexts[] = {
     QT_TRANSLATE_NOOP("Desktop", "Lottery Number Picker"),
     QT_TRANSLATE_NOOP("Desktop", "SAMO ZA ZABAVU"),

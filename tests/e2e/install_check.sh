@@ -37,7 +37,7 @@ for key in GenericName Comment Keywords; do
   for locale in sr sr@latin; do expect "$desktop" "$key[$locale]="; done
 done
 expect "$metainfo" "<id>$id</id>"
-expect "$metainfo" "<name>$name</name>"
+expect "$metainfo" "<name translate=\"no\">$name</name>"
 expect "$metainfo" "<release version=\"$version\""
 expect "$metainfo" "<project_license>$licence</project_license>"
 expect "$man" "\"$name $version\""

@@ -17,6 +17,8 @@ binary=$1
 mode=$2
 module_file=${3:-} # the sound module in the build tree
 source "$(dirname "$0")/xsession.sh"
+# The module's own test needs no display.
+[[ $mode == module ]] || in_xsession 96
 # Configuration folders of the test's own: a qtlogging.ini of the user's would let Qt speak.
 export XDG_CONFIG_HOME=$workdir/config XDG_CONFIG_DIRS=$workdir/config
 
@@ -61,7 +63,6 @@ if [[ $mode == without-module ]]; then
   cp "$binary" "$workdir/bin/"
   binary=$workdir/bin/$(basename "$binary")
 fi
-start_xvfb 96
 start_program "$binary"
 read -r w h <<<"$(window_size | tr x ' ')"
 

@@ -1,12 +1,11 @@
 # The screen reader Orca, headless with its speech logged, on a private Xvfb and accessibility
-# bus: what a blind user hears. Sourced first by a test, which it restarts inside a D-Bus
-# session of its own; then the test starts what Orca reads and drives it with press and hear.
+# bus: what a blind user hears. Sourced first by a test, which it runs again on an X server and
+# in a D-Bus session of its own; then the test starts what Orca reads and drives it with press
+# and hear.
 # On a failure Orca's debug log, what it printed and the program's log are kept in the folder
 # $KRIMVEL_ORCA_LOGS (default: orca-logs-TEST in the current one), and their last lines printed.
-if [[ -z ${KRIMVEL_IN_DBUS_SESSION:-} ]]; then
-  KRIMVEL_IN_DBUS_SESSION=1 exec dbus-run-session -- "$0" "$@"
-fi
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+in_xsession 96 1600x1200 --dbus
 
 log=$workdir/orca.log
 kept_logs=${KRIMVEL_ORCA_LOGS:-$PWD/orca-logs-$(basename "$0" .sh)}
@@ -23,7 +22,6 @@ fail() {
   exit 1
 }
 
-start_xvfb 96
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
 started_pids+=($!)
 # Until the launcher owns its name, a call to it makes D-Bus start a second launcher, and on a

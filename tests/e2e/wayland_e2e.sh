@@ -8,12 +8,9 @@ set -euo pipefail
 binary=$1
 scale=$2
 here=$(dirname "$0")
-if [[ -z ${KRIMVEL_IN_DBUS_SESSION:-} ]]; then
-  KRIMVEL_IN_DBUS_SESSION=1 exec dbus-run-session -- "$0" "$@"
-fi
 source "$here/xsession.sh"
+in_xsession 96 1600x1200 --dbus
 unset QT_QPA_PLATFORM
-start_xvfb 96
 export XDG_RUNTIME_DIR=$workdir WAYLAND_DISPLAY=wayland-e2e
 
 weston --backend=headless-backend.so --socket=$WAYLAND_DISPLAY --scale="$scale" --no-config \

@@ -9,7 +9,7 @@ dpi=$2
 screenshot=${3:-}
 source "$(dirname "$0")/xsession.sh"
 
-start_xvfb "$dpi"
+in_xsession "$dpi"
 start_program "$binary" -session 1234_5
 
 scale=$(awk -v d="$dpi" 'BEGIN { s = int(d / 96 * 4 + 0.5) / 4; if (s < 1) s = 1; print s }')

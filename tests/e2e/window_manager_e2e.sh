@@ -11,7 +11,7 @@ binary=$1 entry=$3
 source "$(dirname "$0")/xsession.sh"
 
 command -v openbox >/dev/null || fail "openbox is not installed (tools/ensure-packages test)"
-start_xvfb 96 "$2"
+in_xsession 96 "$2"
 HOME=$workdir openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
 started_pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && break; sleep 0.1; done

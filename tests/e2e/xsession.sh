@@ -1,5 +1,17 @@
-# Helpers for end-to-end tests: a private Xvfb, the real program on it, screenshots.
-# Sourced by the test scripts; everything started here is stopped on exit.
+# Helpers for end-to-end tests: the test run again under xvfb-run (a private Xvfb), the real
+# program on it, screenshots. Sourced by the test scripts; everything started here is stopped
+# on exit.
+
+# The test's own arguments, for in_xsession to run it again with; and its folder for files,
+# which that second run takes over, and which the first removes once xvfb-run has ended (it
+# writes Xvfb's log there until then).
+xsession_arguments=("$@")
+if [[ -n ${KRIMVEL_XSESSION:-} ]]; then
+  inside_xvfb_run=true workdir=$KRIMVEL_XSESSION
+  unset KRIMVEL_XSESSION
+else
+  inside_xvfb_run=false workdir=$(mktemp -d)
+fi
 
 started_pids=()
 cleanup() {
@@ -19,30 +31,31 @@ cleanup() {
     ! alive "$pid" || kill -KILL "$pid" 2>/dev/null || true
   done
   wait 2>/dev/null || true
-  [[ -n ${workdir:-} ]] && rm -rf "$workdir"
+  $inside_xvfb_run || rm -rf "$workdir"
 }
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-workdir=$(mktemp -d)
-
-# start_xvfb DPI [WIDTHxHEIGHT]: starts a server on a free display number and exports DISPLAY;
-# a desktop's DPI other than 96 is published as a scaling desktop does.
-start_xvfb() {
-  local dpi=${1:-96} screen=${2:-1600x1200}
-  # Servers started side by side race for the same free display number; take turns.
-  exec {lock}>/tmp/krimvel-e2e-xvfb.lock
-  flock "$lock"
-  exec {fd}<> <(:)
-  # -noreset: the test's own short-lived clients (xdotool) must not reset the server while
-  # the program connects.
-  Xvfb -displayfd "$fd" -screen 0 "${screen}x24" -dpi "$dpi" -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
-  started_pids+=($!)
-  local number=""
-  read -r -t 20 number <&"$fd" || fail "Xvfb did not start: $(cat "$workdir/xvfb.log")"
-  flock -u "$lock"
-  export DISPLAY=":$number"
+# in_xsession DPI [WIDTHxHEIGHT] [--dbus]: runs the test again from its start under xvfb-run,
+# which starts Xvfb on a free display with an authority file of its own and stops it when the
+# test ends; with --dbus in a D-Bus session of its own too, started on that display so that
+# the services it starts find it. Called before the test starts anything, which the second
+# run would start again; the first run then ends with the second's status. There, a desktop's
+# DPI other than 96 is published as a scaling desktop does.
+in_xsession() {
+  local dpi=$1 screen=${2:-1600x1200} session=()
+  if ! $inside_xvfb_run; then
+    command -v xvfb-run >/dev/null || fail "xvfb-run is not installed (tools/ensure-packages test)"
+    [[ -x $0 ]] || fail "cannot run $0 again from $PWD: start it by its whole path"
+    [[ ${3:-} != --dbus ]] || session=(dbus-run-session --)
+    # -noreset: the test's own short-lived clients (xdotool) must not reset the server while
+    # the program connects.
+    KRIMVEL_XSESSION=$workdir xvfb-run -a -e "$workdir/xvfb.log" \
+      -s "-screen 0 ${screen}x24 -dpi $dpi -noreset" "${session[@]}" "$0" "${xsession_arguments[@]}" ||
+      exit
+    exit 0
+  fi
   # A desktop that scales publishes its resolution as Xft.dpi, which Qt follows; the X
   # server's own figure Qt leaves alone.
   [[ $dpi == 96 ]] || xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:"$'\t'"$dpi"
