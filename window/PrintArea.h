@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 // The part of the window that the numbers and the instructions are printed on. It owns the
 // print surface and paints its text in yellow over the window's picture; assistive technology
@@ -44,8 +45,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Where the character `inRun` of `run`, on the line whose top is `top`, is painted.
-    QRect characterRect(const PrintedRun& run, int inRun, double top) const;
+    // Where each character of `run` is painted.
+    std::vector<QRect> characterRects(const PrintedRun& run) const;
     void showChange(const QString& before);
     void announce();
 
