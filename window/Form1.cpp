@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "CommandButton.h"
 #include "DrawError.h"
+#include "LineAnnouncement.h"
 #include "PngIcon.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
@@ -82,6 +83,8 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     // Made first, so it lies below every control.
     printArea_->setObjectName(QStringLiteral("PrintArea"));
     printArea_->setAccessibleName(tr("Drawn numbers"));
+    connect(printArea_, &PrintArea::linesToAnnounce, printArea_,
+            [area = printArea_](const QStringList& lines) { announceLines(area, lines); });
     resize(sizeHint());
     createControls();
 

@@ -1,6 +1,5 @@
 #include "PrintArea.h"
 
-#include "LineAnnouncement.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 
@@ -64,7 +63,7 @@ void PrintArea::announce()
     for (const std::string& line : surface_.spoken().lines(combination.toStdString())) {
         lines << QString::fromStdString(line);
     }
-    announceLines(this, lines);
+    emit linesToAnnounce(lines);
 }
 
 QString PrintArea::text() const

@@ -11,7 +11,7 @@
 // The part of the window that the numbers and the instructions are printed on. It owns the
 // print surface and paints its text in yellow over the window's picture; assistive technology
 // reads exactly the printed lines through its text, character by character where each one
-// stands, hears them announced when they are printed, and Copy copies them.
+// stands, is told which lines to announce when they are printed, and Copy copies them.
 // It covers the whole client area below the controls and lets every mouse event through to
 // the window.
 class PrintArea : public QWidget
@@ -40,6 +40,10 @@ public:
     // Puts the printed lines on the clipboard, a printed line to a text line. With nothing
     // printed the clipboard keeps what it had.
     void copy() const;
+
+signals:
+    // The lines just printed as a screen reader says them, once the event that printed them ends.
+    void linesToAnnounce(const QStringList& lines);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,5 @@
 #include "WindowAccessibility.h"
 
-#include "LineAnnouncement.h"
 #include "PrintArea.h"
 #include "SoundObject.h"
 
