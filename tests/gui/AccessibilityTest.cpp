@@ -40,6 +40,7 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndADescription)
          "Instructions; a double-click plays the recorded sound"},
         {"PrintArea", QAccessible::StatusBar, "Drawn numbers", ""},
     };
+    QAccessibleInterface* window = accessible(&form);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
         QAccessibleInterface* control = accessible(form.findChild<QWidget*>(row.control));
@@ -47,7 +48,11 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndADescription)
         EXPECT_EQ(control->role(), row.role);
         EXPECT_EQ(control->text(QAccessible::Name), row.name);
         EXPECT_EQ(control->text(QAccessible::Description), row.description);
-        EXPECT_EQ(control->parent()->object(), &form) << "reachable from the window";
+        EXPECT_EQ(control->parent(), window) << "reachable from the window";
+        EXPECT_EQ(window->child(window->indexOfChild(control)), control) << "and back";
+        // As a screen reader's mouse review or a finger on a touch screen asks.
+        const QPoint middle = control->rect().center();
+        EXPECT_EQ(window->childAt(middle.x(), middle.y()), control) << "under the pointer";
     }
     EXPECT_EQ(accessible(&form)->role(), QAccessible::Window);
 }
@@ -85,6 +90,9 @@ TEST_F(AccessibilityTest, EveryPrintedCharacterStandsWhereItIsPainted)
             EXPECT_EQ(printed()->offsetAtPoint(place.center()), offset) << offset;
         }
         if (!text[offset].isSpace()) {
+            EXPECT_EQ(accessible(&form)->childAt(place.center().x(), place.center().y()),
+                      accessible(form.findChild<PrintArea*>("PrintArea")))
+                << "under the pointer at " << offset;
             EXPECT_GT(yellowPixels(painted, place.translated(-window)), 0) << offset;
             // Its edges too, where rounding may give the pixel to a neighbour.
             for (const QPoint& edge : {place.topLeft(), place.bottomRight()}) {

@@ -141,10 +141,26 @@ private:
 };
 
 // The top-level window as a frame: screen readers announce a frame as a window, by its title.
+// The printed area, made first so that it lies below every control, covers the whole window.
+// Asked what lies at a point, Qt takes the first child that holds it in the order of the
+// widgets' stacking from the bottom up, and Orca 43's mouse review walks the children in that
+// order too: listed last, the area is found only where no control is, as the mouse finds it.
 class Form1Accessible : public QAccessibleWidget
 {
 public:
     explicit Form1Accessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const int count = childCount();
+        return index >= 0 && index < count ? QAccessibleWidget::child((index + 1) % count)
+                                           : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int index = QAccessibleWidget::indexOfChild(child);
+        return index < 0 ? index : (index + childCount() - 1) % childCount();
+    }
 };
 
 class SoundObjectAccessible : public QAccessibleWidget
