@@ -4,7 +4,10 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTextEdit>
+#include <tuple>
 
 namespace {
 
@@ -102,6 +105,49 @@ TEST_F(AccessibilityTest, EveryPrintedCharacterStandsWhereItIsPainted)
         }
     }
     EXPECT_EQ(printed()->offsetAtPoint(window + QPoint(form.width() - 1, form.height() - 1)), -1);
+}
+
+// Where a caret stands before the first character, or after reading to the end, the printed
+// area answers as Qt's own text widgets do: a character and a line as a QLineEdit, whose line
+// holds its line end as the area's does; a word as a QTextEdit, whose word is a number or a word.
+// An empty answer stands nowhere.
+TEST_F(AccessibilityTest, TheEndsOfThePrintedTextAnswerAsQtsOwnTextWidgets)
+{
+    button("Command1")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(button("Command1"), Qt::Key_Backtab);
+    const QString text = printedText();
+    QLineEdit lineEdit(text);
+    QTextEdit textEdit;
+    textEdit.setPlainText(text);
+    using Ask =
+        QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
+    const std::tuple<const char*, Ask, int> questions[] = {
+        {"before the first", &QAccessibleTextInterface::textBeforeOffset, 0},
+        {"before the end", &QAccessibleTextInterface::textBeforeOffset, int(text.size())},
+        {"at the end", &QAccessibleTextInterface::textAtOffset, int(text.size())},
+        {"after the end", &QAccessibleTextInterface::textAfterOffset, int(text.size())},
+    };
+    const std::tuple<const char*, QAccessible::TextBoundaryType, QWidget*> units[] = {
+        {"character", QAccessible::CharBoundary, &lineEdit},
+        {"word", QAccessible::WordBoundary, &textEdit},
+        {"line", QAccessible::LineBoundary, &lineEdit},
+    };
+    for (const auto& [unitName, unit, widget] : units) {
+        for (const auto& [question, ask, offset] : questions) {
+            SCOPED_TRACE(std::string(unitName) + ' ' + question);
+            int start = 0;
+            int end = 0;
+            const QString answer = (printed()->*ask)(offset, unit, &start, &end);
+            int qtStart = 0;
+            int qtEnd = 0;
+            const QString qt =
+                (accessible(widget)->textInterface()->*ask)(offset, unit, &qtStart, &qtEnd);
+            EXPECT_EQ(answer, qt);
+            if (!qt.isEmpty()) {
+                EXPECT_EQ(std::pair(start, end), std::pair(qtStart, qtEnd));
+            }
+        }
+    }
 }
 
 TEST_F(AccessibilityTest, TheLoudspeakerCanBePressedByAssistiveTechnology)
