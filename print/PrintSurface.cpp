@@ -71,7 +71,11 @@ void PrintSurface::print(PrintStatement statement)
         std::string text = printedText(item.value);
         if (!text.empty()) {
             const double width = measure_.textWidth(text);
-            runs_.push_back({std::move(text), cursorX_, cursorY_, width, cursorLine_});
+            // After the last run, the line ends up to this run's line.
+            const int offset = runs_.empty() ? 0
+                                             : runs_.back().offset + int(runs_.back().text.size()) +
+                                                   cursorLine_ - runs_.back().line;
+            runs_.push_back({std::move(text), cursorX_, cursorY_, width, cursorLine_, offset});
             cursorX_ += width;
         }
         if (item.separator == LineEnd) {
@@ -83,31 +87,13 @@ void PrintSurface::print(PrintStatement statement)
     }
 }
 
-std::map<int, std::vector<const PrintedRun*>> runsByLine(const PrintSurface& surface)
-{
-    std::map<int, std::vector<const PrintedRun*>> lines;
-    for (const PrintedRun& run : surface.runs()) {
-        lines[run.line].push_back(&run);
-    }
-    return lines;
-}
-
 std::string printedLines(const PrintSurface& surface)
 {
-    const auto lines = runsByLine(surface);
     std::string text;
-    if (lines.empty()) {
-        return text;
-    }
-    for (int line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
-        if (line != lines.begin()->first) {
-            text += '\n';
-        }
-        if (const auto found = lines.find(line); found != lines.end()) {
-            for (const PrintedRun* run : found->second) {
-                text += run->text;
-            }
-        }
+    for (const PrintedRun& run : surface.runs()) {
+        // The line ends before the run, where it starts a later line.
+        text.resize(std::size_t(run.offset), '\n');
+        text += run.text;
     }
     return text;
 }

@@ -3,7 +3,6 @@
 #include "PrintItem.h"
 #include "SpokenLines.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,9 @@ struct PrintedRun
     double width = 0;
     // The line it stands on, counted from 1 at the top as a reader counts.
     int line = 1;
+    // Where it starts in printedLines(). Printed text is ASCII (digits, blanks, dashes, the
+    // instructions' capitals): a byte of it is a character as Qt and JavaScript count them.
+    int offset = 0;
 
     bool operator==(const PrintedRun&) const = default;
 };
@@ -54,9 +56,6 @@ private:
 // How an item reads when printed: numbers get a leading blank (or a minus sign) and a
 // trailing blank, whole values have no decimal point, texts are taken as they are.
 std::string printedText(const PrintValue& value);
-
-// The runs of each printed line, in the order they were printed, keyed by line number.
-std::map<int, std::vector<const PrintedRun*>> runsByLine(const PrintSurface& surface);
 
 // The printed text as a reader sees it: one line of text per printed line, the runs of each
 // line joined with their blanks, and the blank lines above the first printed line left out.

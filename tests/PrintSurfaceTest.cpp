@@ -64,8 +64,8 @@ TEST_F(PrintSurfaceTest, RunOnContinuesTheLineAndTheBlanksOfTwoNumbersAddUp)
     printItems({{5.0f, RunOn}});
     ASSERT_EQ(surface.runs().size(), 2u);
     EXPECT_EQ(surface.runs()[0], (PrintedRun{" 39 ", 0, 0, 4 * FixedMeasure::charWidth}));
-    EXPECT_EQ(surface.runs()[1],
-              (PrintedRun{" 5 ", 4 * FixedMeasure::charWidth, 0, 3 * FixedMeasure::charWidth}));
+    EXPECT_EQ(surface.runs()[1], (PrintedRun{" 5 ", 4 * FixedMeasure::charWidth, 0,
+                                             3 * FixedMeasure::charWidth, 1, 4}));
     EXPECT_EQ(surface.cursorX(), 7 * FixedMeasure::charWidth);
     EXPECT_EQ(surface.cursorY(), 0);
 }
@@ -76,7 +76,8 @@ TEST_F(PrintSurfaceTest, LineEndReturnsToTheLeftEdgeOneLineDown)
     EXPECT_EQ(surface.cursorX(), 0);
     EXPECT_EQ(surface.cursorY(), FixedMeasure::line);
     printItems({{std::string_view("D"), LineEnd}});
-    EXPECT_EQ(surface.runs().back(), (PrintedRun{"D", 0, FixedMeasure::line, 180, 2}));
+    EXPECT_EQ(surface.runs().back(), (PrintedRun{"D", 0, FixedMeasure::line, 180, 2, 4}))
+        << "after \"AB\", \"C\" and the line end";
 }
 
 TEST_F(PrintSurfaceTest, ClearForgetsThePrintedTextAndReturnsHome)
@@ -100,11 +101,9 @@ TEST_F(PrintSurfaceTest, TextIsNeverWrappedHoweverFarItRuns)
 std::map<double, std::string> linesOf(const PrintSurface& surface)
 {
     std::map<double, std::string> lines;
-    for (const auto& [line, runs] : runsByLine(surface)) {
-        EXPECT_EQ(runs.front()->y, (line - 1) * surface.lineHeight()) << "line " << line;
-        for (const PrintedRun* run : runs) {
-            lines[run->y] += run->text;
-        }
+    for (const PrintedRun& run : surface.runs()) {
+        EXPECT_EQ(run.y, (run.line - 1) * surface.lineHeight()) << "line " << run.line;
+        lines[run.y] += run.text;
     }
     return lines;
 }

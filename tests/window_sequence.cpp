@@ -4,6 +4,7 @@
 //   window_sequence [--language sr_Latn|sr_Cyrl] COMMAND...
 
 #include "Form1.h"
+#include "Press.h"
 #include "PrintArea.h"
 #include "RandomSource.h"
 #include "WindowPlacement.h"
@@ -63,11 +64,11 @@ int main(int argc, char** argv)
     // As a screen reader's arrival does; from then on every event goes to the handler.
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler(keepAnnounced);
-    const QStringList controls = {"computer", "Command1", "combination",  "Command3",
-                                  "number",   "Command2", "instructions", "SoundRec1"};
     for (const QString& command : std::as_const(commands)) {
-        auto* control = form.findChild<QWidget*>(controls.value(controls.indexOf(command) + 1));
-        if (controls.indexOf(command) % 2 != 0 || control == nullptr) {
+        const std::optional<Press> press = pressNamed(command.toStdString());
+        auto* control =
+            press ? form.findChild<QWidget*>(QString::fromUtf8(nameOf(*press).control)) : nullptr;
+        if (control == nullptr) {
             std::fprintf(stderr, "window_sequence: unknown command, or no such translation: '%s'\n",
                          qPrintable(command));
             return 2;

@@ -44,13 +44,15 @@ async function start() {
 const started = start();
 const pattern = tr('SpokenLines', 'Combination %1: %2');
 
-async function press(command) {
+// What the control with the id `control` prints, by the core's press table.
+async function press(control) {
   let loaded;
   try {
     loaded = await started;
   } catch {
     return;
   }
+  const command = loaded.core.presses.find((known) => known.control === control)?.name;
   let result;
   try {
     result = loaded.core.press(command, pattern);
@@ -62,15 +64,15 @@ async function press(command) {
   showPrinted(byId('printed'), byId('spoken'), result, loaded.measure.lineHeight());
 }
 
-for (const [id, command] of [['Command1', 'computer'], ['Command3', 'combination'], ['Command2', 'number']]) {
-  const button = byId(id);
+for (const button of byId('window').querySelectorAll('.command')) {
   button.addEventListener('click', () => {
     // Some browsers give no focus to a clicked button; the desktop always does.
     button.focus();
-    press(command);
+    press(button.id);
   });
 }
-wireLoudspeaker(byId('SoundRec1'), byId('sound-problem'), () => press('instructions'));
+const loudspeaker = byId('SoundRec1');
+wireLoudspeaker(loudspeaker, byId('sound-problem'), () => press(loudspeaker.id));
 
 window.addEventListener('beforeprint', () => {
   const printedAt = byId('printed-at');

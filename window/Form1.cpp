@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "CommandButton.h"
 #include "DrawError.h"
+#include "LineAnnouncement.h"
 #include "PngIcon.h"
 #include "PrintArea.h"
 #include "ProgramIdentity.h"
@@ -12,8 +13,6 @@
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowFonts.h"
-#include "drawCommands.h"
-#include "showInstructions.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -84,6 +83,8 @@ Form1::Form1(RandomSource& source, QWidget* parent)
     // Made first, so it lies below every control.
     printArea_->setObjectName(QStringLiteral("PrintArea"));
     printArea_->setAccessibleName(tr("Drawn numbers"));
+    connect(printArea_, &PrintArea::linesToAnnounce, printArea_,
+            [area = printArea_](const QStringList& lines) { announceLines(area, lines); });
     resize(sizeHint());
     createControls();
 
@@ -107,11 +108,11 @@ QSize Form1::sizeHint() const
     return Twips::rect(0, 0, clientWidthTwips, clientHeightTwips).size();
 }
 
-CommandButton* Form1::createButton(const QString& caption, const char* name, int topTwips,
+CommandButton* Form1::createButton(const QString& caption, Press press, int topTwips,
                                    const QString& description, void (Form1::*command)())
 {
     auto* button = new CommandButton(caption, this);
-    button->setObjectName(QLatin1String(name));
+    button->setObjectName(QString::fromUtf8(nameOf(press).control));
     button->setGeometry(Twips::rect(0, topTwips, 1215, 360));
     button->setAccessibleDescription(description);
     connect(button, &QPushButton::clicked, this, command);
@@ -121,9 +122,9 @@ CommandButton* Form1::createButton(const QString& caption, const char* name, int
 void Form1::createControls()
 {
     // Created in tab order; the label takes no focus and is skipped.
-    auto* command1 = createButton(QStringLiteral("KOMPJUTER"), "Command1", 0,
+    auto* command1 = createButton(QStringLiteral("KOMPJUTER"), Press::Computer, 0,
                                   tr("Ten combinations"), &Form1::showTenCombinations);
-    auto* command3 = createButton(QStringLiteral("KOMBINACIJA"), "Command3", 360,
+    auto* command3 = createButton(QStringLiteral("KOMBINACIJA"), Press::Combination, 360,
                                   tr("One combination"), &Form1::showOneCombination);
 
     auto* label2 = new QLabel(QStringLiteral("KRIMVEL"), this);
@@ -137,11 +138,11 @@ void Form1::createControls()
     bannerPalette.setColor(QPalette::WindowText, bannerColour);
     label2->setPalette(bannerPalette);
 
-    auto* command2 = createButton(QStringLiteral("BROJ"), "Command2", 720, tr("One number"),
+    auto* command2 = createButton(QStringLiteral("BROJ"), Press::Number, 720, tr("One number"),
                                   &Form1::showOneNumber);
 
     auto* soundRec1 = new SoundObject(this);
-    soundRec1->setObjectName(QStringLiteral("SoundRec1"));
+    soundRec1->setObjectName(QString::fromUtf8(nameOf(Press::Instructions).control));
     soundRec1->setGeometry(Twips::rect(7680, 120, 480, 480));
     soundRec1->setAccessibleName(tr("Loudspeaker"));
     soundRec1->setAccessibleDescription(
@@ -154,24 +155,9 @@ void Form1::createControls()
     command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::showTenCombinations()
+void Form1::press(Press press)
 {
-    runCommand([this](PrintSurface& surface) { ::showTenCombinations(surface, source_); });
-}
-
-void Form1::showOneCombination()
-{
-    runCommand([this](PrintSurface& surface) { ::showOneCombination(surface, source_); });
-}
-
-void Form1::showOneNumber()
-{
-    runCommand([this](PrintSurface& surface) { ::showOneNumber(surface, source_); });
-}
-
-void Form1::showInstructions()
-{
-    runCommand([](PrintSurface& surface) { ::showInstructions(surface); });
+    runCommand([this, press](PrintSurface& surface) { runPress(press, surface, source_); });
 }
 
 void Form1::runCommand(const std::function<void(PrintSurface&)>& command)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackgroundPicture.h"
+#include "Press.h"
 
 #include <QWidget>
 #include <functional>
@@ -41,16 +42,18 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private slots:
-    void showTenCombinations();
-    void showOneCombination();
-    void showOneNumber();
-    void showInstructions();
+    void showTenCombinations() { press(Press::Computer); }
+    void showOneCombination() { press(Press::Combination); }
+    void showOneNumber() { press(Press::Number); }
+    void showInstructions() { press(Press::Instructions); }
     void showAbout();
 
 private:
     void createControls();
-    CommandButton* createButton(const QString& caption, const char* name, int topTwips,
+    CommandButton* createButton(const QString& caption, Press press, int topTwips,
                                 const QString& description, void (Form1::*command)());
+    // Runs the command behind `press`, as every event handler that prints does.
+    void press(Press press);
 
     RandomSource& source_;
     // First, so that its decoding overlaps everything else the window does at start-up.

@@ -1,6 +1,5 @@
 #include "PrintArea.h"
 
-#include "LineAnnouncement.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 
@@ -9,6 +8,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
 
 namespace {
 
@@ -62,7 +63,7 @@ void PrintArea::announce()
     for (const std::string& line : surface_.spoken().lines(combination.toStdString())) {
         lines << QString::fromStdString(line);
     }
-    announceLines(this, lines);
+    emit linesToAnnounce(lines);
 }
 
 QString PrintArea::text() const
@@ -81,80 +82,66 @@ QRect inPixels(double x, double y, double width, double height)
 
 } // namespace
 
-QRect PrintArea::characterRect(const PrintedRun& run, int inRun, double top) const
+std::vector<QRect> PrintArea::characterRects(const PrintedRun& run) const
 {
-    const QString text = QString::fromStdString(run.text);
-    const double left = run.x + measure_.textWidth(text.left(inRun).toStdString());
-    const double right = run.x + measure_.textWidth(text.left(inRun + 1).toStdString());
-    return inPixels(left, top, right - left, measure_.lineHeight());
+    // Laid out as the paint lays the run out, kerning included, which measuring each prefix on
+    // its own leaves out.
+    QTextLayout layout(QString::fromStdString(run.text), font_);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const double height = measure_.lineHeight();
+    std::vector<QRect> rects;
+    for (int i = 0; i < line.textLength(); ++i) {
+        const double left = run.x + Twips::fromPixels(line.cursorToX(i));
+        const double right = run.x + Twips::fromPixels(line.cursorToX(i + 1));
+        rects.push_back(inPixels(left, (run.line - 1) * height, right - left, height));
+    }
+    return rects;
 }
 
 QRect PrintArea::characterRect(int offset) const
 {
-    const auto lines = runsByLine(surface_);
-    if (lines.empty() || offset < 0) {
+    const std::vector<PrintedRun>& runs = surface_.runs();
+    const auto next = std::ranges::upper_bound(runs, offset, {}, &PrintedRun::offset);
+    if (next == runs.begin()) {
         return {};
     }
-    const double height = measure_.lineHeight();
-    // Walks text() as printedLines() makes it: the printed lines from the first, each but the
-    // last ended by a line end.
-    int lineStart = 0;
-    for (int line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
-        const double top = (line - 1) * height;
-        double end = 0;
-        if (const auto found = lines.find(line); found != lines.end()) {
-            for (const PrintedRun* run : found->second) {
-                const int size = int(QString::fromStdString(run->text).size());
-                if (offset < lineStart + size) {
-                    return characterRect(*run, offset - lineStart, top);
-                }
-                lineStart += size;
-                end = run->x + run->width;
-            }
-        }
-        if (line == lines.rbegin()->first) {
-            break;
-        }
-        if (offset == lineStart) {
-            return inPixels(end, top, 0, height);
-        }
-        ++lineStart;
+    const PrintedRun& run = *std::prev(next);
+    const int inRun = offset - run.offset;
+    if (inRun < int(run.text.size())) {
+        return characterRects(run)[inRun];
     }
-    return {};
+    // The line ends between the run and the next one: the first just after the run, the others
+    // at the left edge of the blank lines between. The last line has none.
+    const int lineEnd = inRun - int(run.text.size());
+    if (next == runs.end() || run.line + lineEnd >= next->line) {
+        return {};
+    }
+    return inPixels(lineEnd == 0 ? run.x + run.width : 0,
+                    (run.line - 1 + lineEnd) * measure_.lineHeight(), 0, measure_.lineHeight());
 }
 
-// The first offset whose characterRect() holds the point, found in one walk that measures only
-// the runs the point can be in: a screen reader's review asks on every move of the pointer.
+// The first offset whose characterRect() holds the point, found in one walk that lays out only
+// the run the point can be in: a screen reader's review asks on every move of the pointer.
 int PrintArea::offsetAt(const QPoint& point) const
 {
-    const auto lines = runsByLine(surface_);
-    if (lines.empty()) {
-        return -1;
-    }
     const double height = measure_.lineHeight();
-    int lineStart = 0;
-    for (int line = lines.begin()->first; line <= lines.rbegin()->first; ++line) {
-        const double top = (line - 1) * height;
-        // Every character of a line has the line's rows, rounded alike; a line end has no width
-        // and holds no point.
-        const QRect rows = inPixels(0, top, 0, height);
-        const bool onLine = point.y() >= rows.top() && point.y() <= rows.bottom();
-        if (const auto found = lines.find(line); found != lines.end()) {
-            for (const PrintedRun* run : found->second) {
-                const int size = int(QString::fromStdString(run->text).size());
-                // Its characters lie within the run, give or take the pixel that rounding adds.
-                if (onLine && point.x() >= Twips::toPixels(run->x) - 2 &&
-                    point.x() <= Twips::toPixels(run->x + run->width) + 2) {
-                    for (int inRun = 0; inRun < size; ++inRun) {
-                        if (characterRect(*run, inRun, top).contains(point)) {
-                            return lineStart + inRun;
-                        }
-                    }
-                }
-                lineStart += size;
+    for (const PrintedRun& run : surface_.runs()) {
+        // Every character of a line has the line's rows, rounded alike, and lies within its run,
+        // give or take the pixel that rounding adds; a line end has no width and holds no point.
+        const QRect rows = inPixels(0, (run.line - 1) * height, 0, height);
+        if (point.y() < rows.top() || point.y() > rows.bottom() ||
+            point.x() < Twips::toPixels(run.x) - 2 ||
+            point.x() > Twips::toPixels(run.x + run.width) + 2) {
+            continue;
+        }
+        const std::vector<QRect> rects = characterRects(run);
+        for (std::size_t inRun = 0; inRun < rects.size(); ++inRun) {
+            if (rects[inRun].contains(point)) {
+                return run.offset + int(inRun);
             }
         }
-        ++lineStart;
     }
     return -1;
 }

@@ -6,11 +6,12 @@
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 // The part of the window that the numbers and the instructions are printed on. It owns the
 // print surface and paints its text in yellow over the window's picture; assistive technology
 // reads exactly the printed lines through its text, character by character where each one
-// stands, hears them announced when they are printed, and Copy copies them.
+// stands, is told which lines to announce when they are printed, and Copy copies them.
 // It covers the whole client area below the controls and lets every mouse event through to
 // the window.
 class PrintArea : public QWidget
@@ -40,12 +41,16 @@ public:
     // printed the clipboard keeps what it had.
     void copy() const;
 
+signals:
+    // The lines just printed as a screen reader says them, once the event that printed them ends.
+    void linesToAnnounce(const QStringList& lines);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Where the character `inRun` of `run`, on the line whose top is `top`, is painted.
-    QRect characterRect(const PrintedRun& run, int inRun, double top) const;
+    // Where each character of `run` is painted.
+    std::vector<QRect> characterRects(const PrintedRun& run) const;
     void showChange(const QString& before);
     void announce();
 

@@ -31,6 +31,14 @@ fi
 # the button where the program reached the bus later); a key sent before these is overtaken by
 # them. So the first key waits for the button.
 hear 1 '^KOMPJUTER' >/dev/null
+# Orca's mouse review, as a user who explores with the mouse or a finger meets the window before
+# anything is printed: over each control its name, elsewhere the printed area's.
+read -r left top <<<"$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {print x, $NF}')"
+point_at() { sleep 0.6; mark=$(($(wc -l <"$log") + 1)); xdotool mousemove $((left + $1)) $((top + $2)); }
+for control in "40 12 KOMPJUTER" "40 36 KOMBINACIJA" "40 60 BROJ" "528 24 Zvučnik" "300 80 Izvučeni brojevi"; do
+  read -r x y name <<<"$control"
+  point_at "$x" "$y" && hear "$mark" "^$name [a-z ]+$" >/dev/null
+done
 press Tab && hear "$mark" '^KOMBINACIJA' >/dev/null && press Return
 combination=$(hear "$mark" '^[0-9]+(, [0-9]+){6}$')
 press Tab && hear "$mark" '^BROJ' >/dev/null && press Return
@@ -53,6 +61,12 @@ done
 press KP_Page_Up && line=$(hear "$mark" 'KOMBINACIJA')
 [[ $(numbers "$line") == "$(numbers "$(heard 1 | grep '^Kombinacija 2:')")" ]] ||
   fail "flat review's next line is '$line', not the second combination"
-echo "Orca said: KOMBINACIJA '$combination', BROJ '$number', KOMPJUTER '$first' ...; flat review: '$line'"
+
+# Over a printed line Orca's mouse review says that line, and over a number on it that number.
+point_at 120 108 && line_under=$(hear "$mark" 'KOMBINACIJA' | tail -1)
+[[ $(numbers "$line_under") == "$(numbers "$first")" ]] || fail "mouse review read '$line_under', not '$first'"
+point_at 231 108 && number_under=$(hear "$mark" '^[0-9]+$')
+[[ $number_under == "$(numbers "$first" | cut -d' ' -f2)" ]] || fail "mouse review read '$number_under' on the first number of '$first'"
+echo "Orca said: KOMBINACIJA '$combination', BROJ '$number', KOMPJUTER '$first' ...; flat review: '$line'; under the pointer: '$line_under', '$number_under'"
 
 timeout 60 /usr/bin/python3 "$here/read_printed_text.py" "$window"

@@ -22,6 +22,15 @@ fail() {
   exit 1
 }
 
+# Orca's mouse review speaks whatever the pointer moves onto: it waits in a corner, away from every
+# window, until a test moves it. The review finds the window under the pointer through the window
+# manager's list of windows.
+read -r width height < <(xdotool getdisplaygeometry)
+xdotool mousemove $((width - 1)) $((height - 1))
+HOME=$workdir openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+started_pids+=($!)
+timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; do sleep 0.1; done' ||
+  fail "openbox did not start: $(tail -2 "$workdir/openbox.log")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
 started_pids+=($!)
 # Until the launcher owns its name, a call to it makes D-Bus start a second launcher, and on a
@@ -41,9 +50,10 @@ mkdir -p "$XDG_CONFIG_HOME" && cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/"
 echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 # Orca reads a web page aloud from the top once it has loaded, and in Firefox moves the focus
-# along as it reads: a key pressed meanwhile may find the focus moved on by that reading.
+# along as it reads: a key pressed meanwhile may find the focus moved on by that reading. Its
+# mouse review is on, as for a user who explores the screen with the mouse or a finger.
 mkdir -p "$HOME/.local/share/orca"
-echo 'from orca import settings; settings.sayAllOnLoad = False' >"$HOME/.local/share/orca/orca-customizations.py"
+echo 'from orca import settings; settings.sayAllOnLoad = False; settings.enableMouseReview = True' >"$HOME/.local/share/orca/orca-customizations.py"
 # Orca writes its debug file in blocks and may ignore SIGTERM: here it writes line by line and
 # is killed. It leaves other Orcas of the same user alone, and they leave it alone.
 /usr/bin/python3 -c 'import builtins, runpy, sys

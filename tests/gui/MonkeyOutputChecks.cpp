@@ -71,7 +71,10 @@ std::string differenceBetween(const std::vector<PrintedRun>& shown,
 
 std::map<int, std::vector<const PrintedRun*>> checkedRunsByLine(const PrintSurface& surface)
 {
-    const auto byLine = runsByLine(surface);
+    std::map<int, std::vector<const PrintedRun*>> byLine;
+    for (const PrintedRun& run : surface.runs()) {
+        byLine[run.line].push_back(&run);
+    }
     for (const auto& [line, runs] : byLine) {
         const PrintedRun* before = nullptr;
         for (const PrintedRun* run : runs) {

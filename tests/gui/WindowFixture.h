@@ -37,10 +37,8 @@ protected:
     std::map<int, std::string> printedLines() const
     {
         std::map<int, std::string> lines;
-        for (const auto& [line, runs] : runsByLine(form.printSurface())) {
-            for (const PrintedRun* run : runs) {
-                lines[line] += run->text;
-            }
+        for (const PrintedRun& run : form.printSurface().runs()) {
+            lines[run.line] += run.text;
         }
         return lines;
     }

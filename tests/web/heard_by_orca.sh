@@ -31,8 +31,6 @@ press_and_hear() {
 # tab_to KEY NAME DESCRIPTION: the focus moves on, and Orca says where.
 tab_to() { press "$1" && hear "$mark" "^$2 push button$" >/dev/null && hear "$mark" "^$3$" "^$2 push button$" >/dev/null; }
 
-openbox >"$workdir/openbox.log" 2>&1 &
-started_pids+=($!)
 # Served through a link, which a new version is put up by.
 ln -s "$site" "$workdir/site"
 exec {served}<> <(:)

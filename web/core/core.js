@@ -5,10 +5,10 @@
 //   const { runs, text, spoken } = core.press('combination', 'Combination %1: %2');
 //
 // measure.textWidth(text) and measure.lineHeight() answer in twips (15 to a CSS pixel) for the
-// print font; the core never measures by itself. Presses: 'computer' (KOMPJUTER), 'combination'
-// (KOMBINACIJA), 'number' (BROJ), 'instructions' (the loudspeaker got the focus). The generator
-// lives in the instance and is never seeded: the same presses after loading give what the
-// desktop program prints after start-up.
+// print font; the core never measures by itself. core.presses is the core's press table: each
+// press's name, such as 'combination', and the id of the control that makes it, such as
+// 'Command3' (KOMBINACIJA). The generator lives in the instance and is never seeded: the same
+// presses after loading give what the desktop program prints after start-up.
 
 const wasmName = 'krimvel-core.wasm';
 const encoder = new TextEncoder();
@@ -69,7 +69,11 @@ export async function loadCore({ measure, wasm = new URL(wasmName, import.meta.u
     return textOf(address, size);
   };
 
+  const presses = Array.from({ length: core.krimvel_press_count() },
+    (_, row) => ({ name: viewText(core.krimvel_press_table(row, 0)), control: viewText(core.krimvel_press_table(row, 1)) }));
+
   return {
+    presses,
     press(command, combinationPattern = 'Combination %1: %2') {
       if (stopped) {
         throw stopped;
@@ -96,8 +100,7 @@ export async function loadCore({ measure, wasm = new URL(wasmName, import.meta.u
     bytes.set(name);
     bytes.set(pattern, name.length);
     if (core.krimvel_press(name.length) !== 0) {
-      throw new RangeError(
-        `Unknown command '${command}': computer, combination, number or instructions.`);
+      throw new RangeError(`Unknown command '${command}': ${presses.map(({ name }) => name).join(', ')}.`);
     }
     const runs = [];
     for (let i = 0, count = core.krimvel_run_count(); i < count; ++i) {

@@ -80,6 +80,18 @@ EMSCRIPTEN_KEEPALIVE int krimvel_press(std::uint32_t commandSize)
     return 0;
 }
 
+// The press table, by which the page knows each press's name (column 0) and the id of the
+// control that makes it (column 1).
+EMSCRIPTEN_KEEPALIVE std::uint32_t krimvel_press_count()
+{
+    return static_cast<std::uint32_t>(std::size(pressNames));
+}
+
+EMSCRIPTEN_KEEPALIVE const View* krimvel_press_table(std::uint32_t row, std::uint32_t column)
+{
+    return viewOf(column == 0 ? pressNames[row].name : pressNames[row].control);
+}
+
 EMSCRIPTEN_KEEPALIVE const View* krimvel_printed()
 {
     return viewOf(printed);

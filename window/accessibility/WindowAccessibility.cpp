@@ -1,6 +1,5 @@
 #include "WindowAccessibility.h"
 
-#include "LineAnnouncement.h"
 #include "PrintArea.h"
 #include "SoundObject.h"
 
@@ -11,41 +10,35 @@
 
 namespace {
 
-// The span of `text` around `offset` in the unit a screen reader moves by: a character; a word,
-// which in the printed lines is a number or the blanks between two; a line with its line end.
-// Qt's own default for a word does not return on these lines.
+// The span of `text` around `offset` in a word, which in the printed lines is a number or a
+// word, the blanks between two, or the line end between two lines: one kind of character
+// throughout; in any unit but these and the two that Qt's default answers, the whole text.
+// Qt's default word and sentence do not return on these lines.
 std::pair<int, int> spanAt(const QString& text, int offset, QAccessible::TextBoundaryType unit)
 {
     const int size = int(text.size());
-    switch (unit) {
-    case QAccessible::CharBoundary:
-        return {offset, offset + 1};
-    case QAccessible::WordBoundary: {
-        // One kind of character throughout: a number or a word, the blanks between two, or
-        // the line end between two lines.
-        const auto kind = [&](int i) {
-            return text.at(i) == QLatin1Char('\n') ? 2 : text.at(i).isSpace() ? 1 : 0;
-        };
-        int start = offset;
-        int end = offset + 1;
-        while (start > 0 && kind(start - 1) == kind(offset)) {
-            --start;
-        }
-        while (end < size && kind(end) == kind(offset)) {
-            ++end;
-        }
-        return {start, end};
-    }
-    case QAccessible::LineBoundary: {
-        // From -1, lastIndexOf would search from the end.
-        const int lineStart =
-            offset == 0 ? 0 : int(text.lastIndexOf(QLatin1Char('\n'), offset - 1)) + 1;
-        const int lineEnd = int(text.indexOf(QLatin1Char('\n'), offset));
-        return {lineStart, lineEnd < 0 ? size : lineEnd + 1};
-    }
-    default:
+    if (unit != QAccessible::WordBoundary) {
         return {0, size};
     }
+    const auto kind = [&](int i) {
+        return text.at(i) == QLatin1Char('\n') ? 2 : text.at(i).isSpace() ? 1 : 0;
+    };
+    int start = offset;
+    int end = offset + 1;
+    while (start > 0 && kind(start - 1) == kind(offset)) {
+        --start;
+    }
+    while (end < size && kind(end) == kind(offset)) {
+        ++end;
+    }
+    return {start, end};
+}
+
+// A character and a line as Qt's own text widgets answer (QLineEdit, with Qt's default), also at
+// the ends of the text, a line with its line end as screen readers read line by line.
+bool answeredByQt(QAccessible::TextBoundaryType unit)
+{
+    return unit == QAccessible::CharBoundary || unit == QAccessible::LineBoundary;
 }
 
 // The printed lines as a status bar: the area that reports what the last command did, whose
@@ -76,20 +69,33 @@ public:
     QString textAtOffset(int offset, QAccessible::TextBoundaryType unit, int* startOffset,
                          int* endOffset) const override
     {
+        if (answeredByQt(unit)) {
+            return QAccessibleTextInterface::textAtOffset(offset, unit, startOffset, endOffset);
+        }
         return textOf(printed(), offset, unit, startOffset, endOffset);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType unit, int* startOffset,
                              int* endOffset) const override
     {
+        if (answeredByQt(unit)) {
+            return QAccessibleTextInterface::textBeforeOffset(offset, unit, startOffset, endOffset);
+        }
         const QString lines = printed();
-        int start = 0;
-        int end = 0;
-        textOf(lines, offset, unit, &start, &end);
+        // Just past the last character, where a caret stands after reading to the end, the word
+        // before is the last one.
+        int start = offset;
+        int end = offset;
+        if (offset < lines.size()) {
+            textOf(lines, offset, unit, &start, &end);
+        }
         return textOf(lines, start - 1, unit, startOffset, endOffset);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType unit, int* startOffset,
                             int* endOffset) const override
     {
+        if (answeredByQt(unit)) {
+            return QAccessibleTextInterface::textAfterOffset(offset, unit, startOffset, endOffset);
+        }
         const QString lines = printed();
         int start = 0;
         int end = 0;
@@ -142,10 +148,26 @@ private:
 };
 
 // The top-level window as a frame: screen readers announce a frame as a window, by its title.
+// The printed area, made first so that it lies below every control, covers the whole window.
+// Asked what lies at a point, Qt takes the first child that holds it in the order of the
+// widgets' stacking from the bottom up, and Orca 43's mouse review walks the children in that
+// order too: listed last, the area is found only where no control is, as the mouse finds it.
 class Form1Accessible : public QAccessibleWidget
 {
 public:
     explicit Form1Accessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const int count = childCount();
+        return index >= 0 && index < count ? QAccessibleWidget::child((index + 1) % count)
+                                           : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int index = QAccessibleWidget::indexOfChild(child);
+        return index < 0 ? index : (index + childCount() - 1) % childCount();
+    }
 };
 
 class SoundObjectAccessible : public QAccessibleWidget
