@@ -67,8 +67,8 @@ try {
   await page.waitForNetworkIdle({ idleTime: 500, timeout: 20_000 });
   const visit = site.sent.filter((file) => !file.type.startsWith('audio/'));
   const gzip = (path) => gzipSync(readFileSync(join(webRoot, path)), { level: 9 }).length;
-  // The service worker fetches each file again, past the HTTP cache, by its revision's address:
-  // whatever the host's caching headers, a first visit sends each file twice.
+  // The service worker asks again for each file it installs; a server that answers conditional
+  // requests sends a file once, one that does not sends it twice.
   const files = new Map();
   for (const { path, bytes } of visit) {
     const file = files.get(path) ?? files.set(path, { path, bytes, gzip: gzip(path), times: 0 }).get(path);
