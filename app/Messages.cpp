@@ -13,8 +13,8 @@ namespace {
 
 // What Qt tells only in the categories of its messages, for want of an API that tells it; read
 // here, as what its audio output tells in words is read beside the sink (LoudspeakerSound). Each
-// goes when Qt tells it some other way (the README lists them with the rest of Qt's behaviours
-// that the program works around).
+// goes when Qt tells it some other way (docs/qt-workarounds.md lists them with the rest of Qt's
+// behaviours that the program works around).
 namespace QtSays {
 
 // Which display Qt could not open, before it ends the process (Qt 6.4 and 6.8 alike): the
@@ -118,7 +118,6 @@ namespace Messages {
 void watchStart()
 {
     userAsks = userAsksQtForMessages();
-    SoundObject::setUserAsksQtForMessages(userAsks);
     holding = true;
     qtHandler = qInstallMessageHandler(handle);
 }

@@ -16,8 +16,6 @@ namespace {
 // largest.
 constexpr int faceSizes[] = {32, 40, 48, 56, 64, 96};
 
-bool userAsksQtForMessages = false;
-
 } // namespace
 
 SoundObject::SoundObject(QWidget* parent)
@@ -31,11 +29,6 @@ SoundObject::~SoundObject() = default;
 const QLoggingCategory& SoundObject::silenceLog()
 {
     return soundLog();
-}
-
-void SoundObject::setUserAsksQtForMessages(bool asks)
-{
-    userAsksQtForMessages = asks;
 }
 
 void SoundObject::paintEvent(QPaintEvent* /*event*/)
@@ -96,7 +89,7 @@ void SoundObject::activate()
     emit activated();
     // Made on first use: loading the audio stack costs start-up time most runs never need.
     if (sound_ == nullptr) {
-        sound_ = createLoudspeakerPlayer(this, userAsksQtForMessages);
+        sound_ = createLoudspeakerPlayer(this);
     }
     if (sound_ != nullptr) {
         sound_->play();

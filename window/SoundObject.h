@@ -25,9 +25,6 @@ public:
     // Where it says why it stays silent, each reason once; the program shows these lines on
     // the terminal.
     static const QLoggingCategory& silenceLog();
-    // Whether the user asked Qt for its messages, as the program finds when it starts: only then
-    // do the audio stack's own lines pass. Until told, they are kept out.
-    static void setUserAsksQtForMessages(bool asks);
 
 signals:
     // The focus moved onto the object from another control, by Tab, Shift+Tab or the mouse.

@@ -166,7 +166,9 @@ TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages
     for (const bool asked : {false, true}) {
         // As a program starts: with Qt's own rules alone.
         QLoggingCategory::setFilterRules({});
-        SoundObject::setUserAsksQtForMessages(asked);
+        // One of the ways to ask, read by the sound as it is made; Qt read its own at start.
+        qunsetenv("QT_LOGGING_RULES");
+        qputenv("QT_LOGGING_CONF", asked ? "qtlogging.ini" : "");
         SoundObject loudspeaker(nullptr);
         messages().clear();
         const QtMessageHandler previous = qInstallMessageHandler(keepMessages);
@@ -194,7 +196,7 @@ TEST_F(SoundObjectTest, TheAudioStackKeepsQuietUnlessTheUserAsksQtForItsMessages
             (asked ? qtsOwn : QStringList()) + QStringList{foreignRead, failed};
         EXPECT_EQ(messages(), expected);
     }
-    SoundObject::setUserAsksQtForMessages(false);
+    qunsetenv("QT_LOGGING_CONF");
     QLoggingCategory::setFilterRules({});
 }
 

@@ -107,7 +107,7 @@ TEST_F(WaveFileTest, ASoundThatCannotBeReadIsSaidOnceAndNotPlayed)
     for (const auto& row : rows) {
         soundMessages.clear();
         QObject owner;
-        LoudspeakerPlayer* sound = module->createPlayer(&owner, row.path, false);
+        LoudspeakerPlayer* sound = module->createPlayer(&owner, row.path);
         sound->play();
         sound->play();
         ASSERT_EQ(soundMessages.size(), 1) << qPrintable(soundMessages.join('\n'));

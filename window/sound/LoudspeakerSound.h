@@ -20,7 +20,7 @@ class LoudspeakerSound : public QObject, public LoudspeakerPlayer
     Q_OBJECT
 
 public:
-    LoudspeakerSound(QObject* parent, QString soundPath, bool userAsksQtForMessages);
+    LoudspeakerSound(QObject* parent, QString soundPath);
     ~LoudspeakerSound() override;
 
     void play() override;
@@ -38,7 +38,7 @@ private:
     QBuffer stream_;
     QAudioSink* sink_ = nullptr;
     QString soundPath_;
-    bool userAsksQtForMessages_;
+    bool userAsksQtForMessages_; // read as the sound is made
     bool loaded_ = false;
     SilenceReasons reasons_;
 };

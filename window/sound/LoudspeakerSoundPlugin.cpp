@@ -2,8 +2,7 @@
 
 #include "LoudspeakerSound.h"
 
-LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent, const QString& soundPath,
-                                                        bool userAsksQtForMessages)
+LoudspeakerPlayer* LoudspeakerSoundPlugin::createPlayer(QObject* parent, const QString& soundPath)
 {
-    return new LoudspeakerSound(parent, soundPath, userAsksQtForMessages);
+    return new LoudspeakerSound(parent, soundPath);
 }

@@ -10,6 +10,5 @@ class LoudspeakerSoundPlugin : public QObject, public SoundModule
     Q_INTERFACES(SoundModule)
 
 public:
-    LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath,
-                                    bool userAsksQtForMessages) override;
+    LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath) override;
 };

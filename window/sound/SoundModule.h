@@ -26,12 +26,11 @@ public:
 
     // A player of the WAVE file at `soundPath` (the program's is in its resources), owned by
     // `parent`, which stops it when it goes. The audio stack's own lines are kept out of the
-    // terminal unless `userAsksQtForMessages`, as the program found when it started.
-    virtual LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath,
-                                            bool userAsksQtForMessages) = 0;
+    // terminal unless the user asks Qt for its messages (UserAsksQtForMessages.h).
+    virtual LoudspeakerPlayer* createPlayer(QObject* parent, const QString& soundPath) = 0;
 };
 
 // The number changes with any change to these two classes: a module built against another
 // version is refused instead of called.
-#define KRIMVEL_SOUND_MODULE_IID "io.github.krimvel.SoundModule/3"
+#define KRIMVEL_SOUND_MODULE_IID "io.github.krimvel.SoundModule/4"
 Q_DECLARE_INTERFACE(SoundModule, KRIMVEL_SOUND_MODULE_IID)

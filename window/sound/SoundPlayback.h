@@ -10,5 +10,5 @@ class QObject;
 // (SoundPlayback_module.cpp), on Windows the system's own PlaySound (SoundPlayback_win.cpp).
 
 // A player owned by `parent`; none where playback cannot even be set up, after saying why in
-// soundLog(). See SoundModule::createPlayer() for `userAsksQtForMessages`.
-LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent, bool userAsksQtForMessages);
+// soundLog().
+LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent);

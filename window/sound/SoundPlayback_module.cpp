@@ -36,12 +36,11 @@ SoundModule* loadSoundModule()
 
 // Loaded on the first call and kept for the process; a module that cannot be loaded is not
 // tried again.
-LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent, bool userAsksQtForMessages)
+LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent)
 {
     static SoundModule* const module = loadSoundModule();
     if (module == nullptr) {
         return nullptr;
     }
-    return module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"),
-                                userAsksQtForMessages);
+    return module->createPlayer(parent, QStringLiteral(":/sound/loudspeaker.wav"));
 }

@@ -50,7 +50,7 @@ private:
 } // namespace
 
 // Windows' own playback says nothing of its own.
-LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent, bool /*userAsksQtForMessages*/)
+LoudspeakerPlayer* createLoudspeakerPlayer(QObject* parent)
 {
     return new SystemSound(parent);
 }

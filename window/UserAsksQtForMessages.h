@@ -11,8 +11,8 @@
 // or in QtProject/qtlogging.ini in a configuration folder (XDG_CONFIG_HOME or ~/.config, then
 // XDG_CONFIG_DIRS or /etc/xdg; Windows' application data folders); the plugin loader's
 // diagnostics (QT_DEBUG_PLUGINS); warnings or criticals made fatal (QT_FATAL_WARNINGS,
-// QT_FATAL_CRITICALS). Where they asked, the program adds no rule and hides nothing. Read once, as
-// the program starts (Qt reads its rules once too), and told to the loudspeaker; Qt Core only.
+// QT_FATAL_CRITICALS). Where they asked, the program adds no rule and hides nothing. Read as the
+// program starts and by the sound module as it starts; Qt Core only.
 inline bool userAsksQtForMessages()
 {
     // As Qt reads the switches: the plugin loader's is a number, 0 for off; a fatal one is any
