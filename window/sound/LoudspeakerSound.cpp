@@ -1,5 +1,6 @@
 #include "LoudspeakerSound.h"
 
+#include "UserAsksQtForMessages.h"
 #include "WaveFile.h"
 
 #include <QAudioDevice>
@@ -57,9 +58,9 @@ QtMessageHandler behind = nullptr;
 
 } // namespace
 
-LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath, bool userAsksQtForMessages)
+LoudspeakerSound::LoudspeakerSound(QObject* parent, QString soundPath)
     : QObject(parent), soundPath_(std::move(soundPath)),
-      userAsksQtForMessages_(userAsksQtForMessages)
+      userAsksQtForMessages_(userAsksQtForMessages())
 {
     stream_.setObjectName(QtSays::streamName);
     const QMutexLocker locker(&readerLock);
