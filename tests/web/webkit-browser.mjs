@@ -107,9 +107,7 @@ class Page {
   setDefaultTimeout(ms) { this.#timeout = ms; }
   on(event, listener) { this.#listeners[event].push(listener); }
 
-  async evaluateOnNewDocument(script) {
-    this.#onLoad.push(script);
-  }
+  async evaluateOnNewDocument(script) { this.#onLoad.push(script); }
 
   // A string is run as a script; a function with its arguments, its promise awaited.
   evaluate(script, ...args) {
@@ -124,13 +122,6 @@ class Page {
 
   waitForFunction(predicate, { timeout = this.#timeout } = {}, ...args) {
     return this.#driver.wait(() => this.evaluate(predicate, ...args), timeout, `waiting for ${predicate} failed: ${timeout} ms exceeded`, 50);
-  }
-
-  waitForSelector(selector, { visible = false, timeout } = {}) {
-    return this.waitForFunction((wanted, shown) => {
-      const found = document.querySelector(wanted);
-      return found !== null && (!shown || found.checkVisibility());
-    }, { timeout }, selector, visible);
   }
 
   // Called, as with puppeteer, before what makes the page go on to a new document: marks the
