@@ -1,4 +1,4 @@
-// The web version in Debian's chromium and firefox-esr, headless, driven as people drive it:
+// The web version in Debian's chromium and firefox-esr and in WebKitGTK, driven as people drive it:
 // clicks, keys, a phone's screen, the network off, a new version, a printer. What it prints and
 // says is compared with what the desktop window prints and announces for the same presses, so
 // a fault in the binding, the generator, the press table or the page shows as a difference.
@@ -54,9 +54,8 @@ const words = { en: new Proxy({}, { get: (_, source) => source }), Latn: transla
 
 // Runs in the page before its own scripts: reads what it shows, counts the sounds it starts
 // whichever way it plays them (an audio element or Web Audio) and keeps those still sounding
-// until they end or are stopped, keeps the promise of its service
-// worker's registration, and turns what its own security policy blocks into an uncaught error,
-// which both browsers report.
+// until they end or are stopped, keeps the promise of its service worker's registration, and
+// turns what its own security policy blocks into an uncaught error, which browsers report.
 function instrumentPage() {
   const check = (window.krimvelCheck = { plays: 0, sounding: new Set() });
   document.addEventListener('securitypolicyviolation', (event) => setTimeout(() => {
