@@ -130,15 +130,12 @@ class Page {
     await this.#loaded();
   }
 
-  async goto(url) {
-    await this.#leave();
-    await this.#browser.run((driver) => driver.get(url));
-    await this.#loaded();
-  }
+  goto(url) { return this.#go((driver) => driver.get(url)); }
+  reload() { return this.#go((driver) => driver.navigate().refresh()); }
 
-  async reload() {
+  async #go(navigate) {
     await this.#leave();
-    await this.#browser.run((driver) => driver.navigate().refresh());
+    await this.#browser.run(navigate);
     await this.#loaded();
   }
 
