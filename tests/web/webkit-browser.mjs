@@ -100,20 +100,14 @@ class Page {
     this.#driver = driver;
   }
 
-  #run(commands) {
-    return this.#browser.run(commands);
-  }
-
   setDefaultTimeout(ms) { this.#timeout = ms; }
   on(event, listener) { this.#listeners[event].push(listener); }
 
-  async evaluateOnNewDocument(script) {
-    this.#onLoad.push(script);
-  }
+  async evaluateOnNewDocument(script) { this.#onLoad.push(script); }
 
   // A string is run as a script; a function with its arguments, its promise awaited.
   evaluate(script, ...args) {
-    return this.#run((driver) => driver.executeScript(script, ...args));
+    return this.#browser.run((driver) => driver.executeScript(script, ...args));
   }
 
   $eval(selector, script, ...args) {
@@ -126,13 +120,6 @@ class Page {
     return this.#driver.wait(() => this.evaluate(predicate, ...args), timeout, `waiting for ${predicate} failed: ${timeout} ms exceeded`, 50);
   }
 
-  waitForSelector(selector, { visible = false, timeout } = {}) {
-    return this.waitForFunction((wanted, shown) => {
-      const found = document.querySelector(wanted);
-      return found !== null && (!shown || found.checkVisibility());
-    }, { timeout }, selector, visible);
-  }
-
   // Called, as with puppeteer, before what makes the page go on to a new document: marks the
   // document it leaves, then waits for one without the mark, which gets the scripts of
   // evaluateOnNewDocument. While the page changes, a script may fail to run: it is tried again.
@@ -143,15 +130,12 @@ class Page {
     await this.#loaded();
   }
 
-  async goto(url) {
-    await this.#leave();
-    await this.#run((driver) => driver.get(url));
-    await this.#loaded();
-  }
+  goto(url) { return this.#go((driver) => driver.get(url)); }
+  reload() { return this.#go((driver) => driver.navigate().refresh()); }
 
-  async reload() {
+  async #go(navigate) {
     await this.#leave();
-    await this.#run((driver) => driver.navigate().refresh());
+    await this.#browser.run(navigate);
     await this.#loaded();
   }
 
@@ -179,18 +163,18 @@ class Page {
   // in turn, after the command has answered: the page is given a moment to take its new size.
   async setViewport({ width, height }) {
     for (let tries = 0, size = { width, height }; ; tries++) {
-      await this.#run((driver) => driver.manage().window().setRect(size));
+      await this.#browser.run((driver) => driver.manage().window().setRect(size));
       const view = await this.waitForFunction((w, h) => innerWidth === w && innerHeight === h, { timeout: 1000 }, width, height)
         .then(() => null, () => this.evaluate(() => ({ width: innerWidth, height: innerHeight })));
       if (!view) return;
       if (tries === 2) throw new Error(`WebKit's page is ${view.width}x${view.height}, not the ${width}x${height} asked for`);
-      const outer = await this.#run((driver) => driver.manage().window().getRect());
+      const outer = await this.#browser.run((driver) => driver.manage().window().getRect());
       size = { width: outer.width + width - view.width, height: outer.height + height - view.height };
     }
   }
 
   click(selector, { count = 1 } = {}) {
-    return this.#run(async (driver) => {
+    return this.#browser.run(async (driver) => {
       // WebKit's own word for a missing element is empty.
       const target = await driver.findElement(By.css(selector)).catch(() => { throw new Error(`nothing matches ${selector}`); });
       const actions = driver.actions().move({ origin: target });
@@ -205,16 +189,16 @@ class Page {
 
   // The keys held down stay down between calls, as WebDriver keeps its input state.
   keyboard = {
-    down: (key) => this.#run((driver) => driver.actions().keyDown(Key[key.toUpperCase()] ?? key).perform()),
-    up: (key) => this.#run((driver) => driver.actions().keyUp(Key[key.toUpperCase()] ?? key).perform()),
-    press: (key) => this.#run((driver) => driver.actions().sendKeys(Key[key.toUpperCase()] ?? key).perform()),
+    down: (key) => this.#browser.run((driver) => driver.actions().keyDown(Key[key.toUpperCase()] ?? key).perform()),
+    up: (key) => this.#browser.run((driver) => driver.actions().keyUp(Key[key.toUpperCase()] ?? key).perform()),
+    press: (key) => this.#browser.run((driver) => driver.actions().sendKeys(Key[key.toUpperCase()] ?? key).perform()),
   };
 
   // After two frames, so that the picture is of what the page shows now: WebKit gives the
   // last one drawn.
   async screenshot({ path } = {}) {
     await this.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
-    const png = Buffer.from(await this.#run((driver) => driver.takeScreenshot()), 'base64');
+    const png = Buffer.from(await this.#browser.run((driver) => driver.takeScreenshot()), 'base64');
     if (path) writeFileSync(path, png);
     return png;
   }
@@ -223,7 +207,7 @@ class Page {
   async close() {
     this.#browser.page = null;
     await this.#leave();
-    this.#browser.cookies.push(...await this.#run((driver) => driver.manage().getCookies()));
-    await this.#run((driver) => driver.get('about:blank'));
+    this.#browser.cookies.push(...await this.#browser.run((driver) => driver.manage().getCookies()));
+    await this.#browser.run((driver) => driver.get('about:blank'));
   }
 }
