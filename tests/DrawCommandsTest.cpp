@@ -4,8 +4,8 @@
 #include "support/RecordingTarget.h"
 #include "support/ScriptedSource.h"
 
+#include <functional>
 #include <gtest/gtest.h>
-#include <set>
 #include <vector>
 
 namespace {
@@ -116,49 +116,32 @@ std::vector<float> drawnNumbers(const std::vector<RecordedStatement>& statements
     return numbers;
 }
 
-TEST(DrawCommands, ManyPressesOfTheRealGeneratorGiveValidTickets)
+// Each press draws from a fresh state: its first number may be the last of the press before
+// (about one press in 39), which a state kept from press to press would refuse.
+TEST(DrawCommands, EachPressStartsAfresh)
 {
     RandomSource source;
-    std::set<float> seen;
-    int equalNumberPresses = 0;
-    float lastSingle = 0;
-    for (int press = 0; press < 2000; ++press) {
-        RecordingTarget ten;
-        showTenCombinations(ten, source);
-        const std::vector<float> numbers = drawnNumbers(ten.statements);
-        ASSERT_EQ(numbers.size(), 70u);
-        for (std::size_t i = 0; i < numbers.size(); ++i) {
-            ASSERT_TRUE(numbers[i] >= 1 && numbers[i] <= 39 && numbers[i] == std::floor(numbers[i]))
-                << numbers[i];
-            seen.insert(numbers[i]);
-            if (i > 0) {
-                ASSERT_NE(numbers[i], numbers[i - 1]) << "adjacent equal numbers at " << i;
-            }
+    const struct
+    {
+        const char* tag;
+        std::function<void(RecordingTarget&)> press;
+    } commands[] = {
+        {"KOMPJUTER", [&](RecordingTarget& target) { showTenCombinations(target, source); }},
+        {"KOMBINACIJA", [&](RecordingTarget& target) { showOneCombination(target, source); }},
+        {"BROJ", [&](RecordingTarget& target) { showOneNumber(target, source); }},
+    };
+    for (const auto& command : commands) {
+        int repeats = 0;
+        float last = 0;
+        for (int press = 0; press < 1000; ++press) {
+            RecordingTarget target;
+            command.press(target);
+            const std::vector<float> numbers = drawnNumbers(target.statements);
+            repeats += numbers.front() == last;
+            last = numbers.back();
         }
-        for (std::size_t line = 0; line < 10; ++line) {
-            const std::set<float> combination(numbers.begin() + line * 7,
-                                              numbers.begin() + line * 7 + 7);
-            ASSERT_EQ(combination.size(), 7u) << "line " << line + 1;
-            ASSERT_EQ(ten.statements[5 + line * 9], lineLabel(static_cast<std::int16_t>(line + 1)));
-        }
-
-        RecordingTarget one;
-        showOneCombination(one, source);
-        const std::vector<float> combination = drawnNumbers(one.statements);
-        ASSERT_EQ(std::set<float>(combination.begin(), combination.end()).size(), 7u);
-
-        RecordingTarget single;
-        showOneNumber(single, source);
-        const std::vector<float> number = drawnNumbers(single.statements);
-        ASSERT_EQ(number.size(), 1u);
-        equalNumberPresses += number[0] == lastSingle;
-        lastSingle = number[0];
+        EXPECT_GT(repeats, 0) << command.tag;
     }
-    EXPECT_EQ(seen.size(), 39u);
-    EXPECT_EQ(*seen.begin(), 1.0f);
-    EXPECT_EQ(*seen.rbegin(), 39.0f);
-    // Each "BROJ" press starts afresh, so two in a row may agree (about 1 in 39).
-    EXPECT_GT(equalNumberPresses, 0);
 }
 
 // Every run of the program gives the same numbers for the same presses: these are the

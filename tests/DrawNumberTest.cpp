@@ -62,16 +62,6 @@ TEST(DrawNumber, ScalesEachValueToItsCandidateAndKeepsOnly1To39)
     }
 }
 
-TEST(DrawNumber, EveryAttemptTakesExactlyOneValue)
-{
-    // 0, 55, 99 and 40 are rejected; 7 is accepted on the fifth value.
-    ScriptedSource source(
-        {valueFor(0), valueFor(55), valueFor(99), valueFor(40), valueFor(7), valueFor(8)});
-    DrawState state;
-    EXPECT_EQ(drawNumber(state, source), 7.0f);
-    EXPECT_EQ(source.consumed(), 5u);
-}
-
 TEST(DrawNumber, RejectsThePreviousNumberUntilAnotherWasAccepted)
 {
     DrawState state;
@@ -82,21 +72,6 @@ TEST(DrawNumber, RejectsThePreviousNumberUntilAnotherWasAccepted)
     EXPECT_EQ(drawNumber(state, source), 18.0f);
     EXPECT_EQ(source.consumed(), 2u);
     EXPECT_EQ(drawNumber(state, source), 17.0f) << "17 is allowed again once 18 came between";
-}
-
-TEST(DrawNumber, NeverRepeatsANumberWithinOneCombination)
-{
-    DrawState state;
-    ScriptedSource source({valueFor(5), valueFor(9), valueFor(5), valueFor(9), valueFor(12)});
-    EXPECT_EQ(drawNumber(state, source), 5.0f);
-    EXPECT_EQ(drawNumber(state, source), 9.0f);
-    // 5 is not the previous number but already stands in the combination.
-    EXPECT_EQ(drawNumber(state, source), 12.0f);
-    EXPECT_EQ(source.consumed(), 5u);
-
-    state.startCombination();
-    ScriptedSource nextLine({valueFor(5)});
-    EXPECT_EQ(drawNumber(state, nextLine), 5.0f) << "a new combination may use 5 again";
 }
 
 TEST(DrawNumber, ANonFiniteProductIsAFloatingPointError)

@@ -108,27 +108,6 @@ std::map<double, std::string> linesOf(const PrintSurface& surface)
     return lines;
 }
 
-TEST_F(PrintSurfaceTest, CommandsPrintTheirNumbersFromTheFifthLine)
-{
-    RandomSource source;
-    showOneCombination(surface, source);
-    auto lines = linesOf(surface);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines.begin()->first, 4 * FixedMeasure::line);
-    EXPECT_EQ(surface.cursorY(), 4 * FixedMeasure::line) << "the line stays open";
-    EXPECT_GT(surface.cursorX(), 0);
-
-    showTenCombinations(surface, source);
-    lines = linesOf(surface);
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines.begin()->first, 4 * FixedMeasure::line);
-    EXPECT_EQ(lines.rbegin()->first, 13 * FixedMeasure::line) << "the tenth line is the 14th";
-    EXPECT_EQ(lines.begin()->second.substr(0, 22), " 1  -  KOMBINACIJA  - ");
-    EXPECT_EQ(lines.rbegin()->second.substr(0, 23), " 10  -  KOMBINACIJA  - ");
-    EXPECT_EQ(surface.cursorX(), 0);
-    EXPECT_EQ(surface.cursorY(), 14 * FixedMeasure::line);
-}
-
 TEST_F(PrintSurfaceTest, PrintedLinesReadLikeTheWindowWithoutTheBlankLinesAbove)
 {
     EXPECT_EQ(printedLines(surface), "") << "nothing printed, nothing to read";

@@ -33,6 +33,20 @@ protected:
 
     void pressCtrlC(QWidget* on) { QTest::keyClick(on, Qt::Key_C, Qt::ControlModifier); }
 
+    // Calls `answer` with the next modal dialog of type T once it is up, until `owner` goes.
+    template <class T, class Answer> static void whenOpen(QObject* owner, Answer answer)
+    {
+        auto* poll = new QTimer(owner);
+        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                answer(dialog);
+            }
+        });
+        poll->start(10);
+    }
+
     // What the context menu offers: three entries for the printed text, then "About".
     QStringList menuTexts = {"Copy", "Print…", "Save as PDF…", "", "About KRIMVEL"};
 
@@ -106,7 +120,7 @@ TEST_F(CopyTest, TheContextMenuCopiesTheSame)
 {
     click("Command3");
     EXPECT_TRUE(chooseFromContextMenu(&form, "Copy"));
-    EXPECT_EQ(clipboard()->text(), QString::fromStdString(::printedLines(form.printSurface())));
+    EXPECT_EQ(clipboard()->text(), QString::fromStdString(printedLines(form.printSurface())));
     EXPECT_EQ(clipboard()->text().split(' ', Qt::SkipEmptyParts).size(), 7);
 }
 
@@ -130,20 +144,6 @@ TEST_F(CopyTest, CopyingDrawsNoNumbers)
 class SaveAsPdfTest : public CopyTest
 {
 protected:
-    // Calls `answer` with the next modal dialog of type T once it is up, until `owner` goes.
-    template <class T, class Answer> static void whenOpen(QObject* owner, Answer answer)
-    {
-        auto* poll = new QTimer(owner);
-        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                poll->deleteLater();
-                answer(dialog);
-            }
-        });
-        poll->start(10);
-    }
-
     // Saves to `path` from the menu; returns the text of the message box, if one came up.
     QString saveAs(const QString& path)
     {
@@ -253,16 +253,12 @@ TEST_F(SaveAsPdfTest, ADiskThatFillsUpGivesAMessageAndLeavesNoFile)
 TEST_F(CopyTest, AboutTellsNameVersionCommentAndLicence)
 {
     QString shown;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->windowTitle() + '\n' + box->text();
-            box->close();
-        }
+    QObject unanswered;
+    whenOpen<QMessageBox>(&unanswered, [&](QMessageBox* box) {
+        shown = box->windowTitle() + '\n' + box->text();
+        box->close();
     });
-    watcher.start(10);
     EXPECT_TRUE(chooseFromContextMenu(&form, "About KRIMVEL"));
-    watcher.stop();
     for (const char* part :
          {"About KRIMVEL", "KRIMVEL 1.00", "SAMO ZA ZABAVU", "MIT", "Qt 6", "LGPL version 3"}) {
         EXPECT_TRUE(shown.contains(part)) << part << " not in " << shown.toStdString();

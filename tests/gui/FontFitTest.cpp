@@ -22,12 +22,14 @@ bool fontsHidden()
 
 TEST(FontFit, TheFacesAreTheOnesThisRunMeansToTest)
 {
-    const QString print = QFontInfo(WindowFonts::printFont()).family();
+    const QFontInfo print(WindowFonts::printFont());
     const QString banner = QFontInfo(WindowFonts::bannerFont()).family();
     const QStringList arialLike = {"Arial", "Liberation Sans", "Arimo"};
     const QStringList rounded = {"Arial Rounded MT Bold", "Comfortaa"};
-    EXPECT_FALSE(print.isEmpty());
-    EXPECT_EQ(arialLike.contains(print), !fontsHidden()) << print.toStdString();
+    EXPECT_FALSE(print.family().isEmpty());
+    EXPECT_TRUE(print.bold());
+    EXPECT_EQ(print.pixelSize(), 21) << "15.75 pt at 96 dpi";
+    EXPECT_EQ(arialLike.contains(print.family()), !fontsHidden()) << print.family().toStdString();
     EXPECT_EQ(rounded.contains(banner), !fontsHidden()) << banner.toStdString();
 }
 

@@ -1,8 +1,6 @@
 #include "MonkeyActions.h"
 
-#include <charconv>
-#include <cstdlib>
-#include <system_error>
+#include <QRandomGenerator>
 
 namespace monkey {
 
@@ -28,29 +26,26 @@ QSize randomSize(std::mt19937_64& rng, ResizeCounts& counts)
 
 bool readSettings(Settings& settings, std::string& problem)
 {
-    if (const char* text = std::getenv("KRIMVEL_MONKEY_SEED"); text != nullptr && *text != 0) {
-        const std::string value(text);
-        if (value == "random") {
-            std::random_device device;
-            settings.seed = (std::uint64_t{device()} << 32) | device();
-        } else {
-            const auto [end, error] =
-                std::from_chars(value.data(), value.data() + value.size(), settings.seed);
-            if (error != std::errc() || end != value.data() + value.size()) {
-                problem = "KRIMVEL_MONKEY_SEED must be a whole number or \"random\", not \"" +
-                          value + '"';
-                return false;
-            }
-        }
+    const QByteArray seed = qgetenv("KRIMVEL_MONKEY_SEED");
+    bool valid = true;
+    if (seed == "random") {
+        settings.seed = QRandomGenerator::system()->generate64();
+    } else if (!seed.isEmpty()) {
+        settings.seed = seed.toULongLong(&valid);
     }
-    if (const char* text = std::getenv("KRIMVEL_MONKEY_EVENTS"); text != nullptr && *text != 0) {
-        const std::string value(text);
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), settings.events);
-        if (error != std::errc() || end != value.data() + value.size() || settings.events < 1) {
-            problem = "KRIMVEL_MONKEY_EVENTS must be a positive whole number, not \"" + value + '"';
-            return false;
-        }
+    if (!valid) {
+        problem = "KRIMVEL_MONKEY_SEED must be a whole number or \"random\", not \"" +
+                  seed.toStdString() + '"';
+        return false;
+    }
+    const QByteArray events = qgetenv("KRIMVEL_MONKEY_EVENTS");
+    if (!events.isEmpty()) {
+        settings.events = events.toLong(&valid);
+    }
+    if (!valid || settings.events < 1) {
+        problem = "KRIMVEL_MONKEY_EVENTS must be a positive whole number, not \"" +
+                  events.toStdString() + '"';
+        return false;
     }
     return true;
 }

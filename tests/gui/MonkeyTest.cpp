@@ -31,13 +31,11 @@ void MonkeyTest::perform(Action action, QSize size, QPoint point)
     case Action::Space:
     case Action::Return:
     case Action::KeypadEnter:
-        if (action == Action::Space) {
-            QTest::keyClick(focus, Qt::Key_Space);
-        } else if (action == Action::Return) {
-            QTest::keyClick(focus, Qt::Key_Return);
-        } else {
-            QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
-        }
+        QTest::keyClick(focus,
+                        action == Action::Space    ? Qt::Key_Space
+                        : action == Action::Return ? Qt::Key_Return
+                                                   : Qt::Key_Enter,
+                        action == Action::KeypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
         if (focus == loudspeaker) {
             ++expectedActivations;
             ++coverage.keysOnLoudspeaker;

@@ -6,8 +6,6 @@
 #include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QStringList>
-#include <QWindow>
-#include <string>
 #include <utility>
 
 namespace {
@@ -28,28 +26,6 @@ class SoundObjectTest : public WindowFixture
 {
 protected:
     SoundObject* loudspeaker() { return form.findChild<SoundObject*>("SoundRec1"); }
-
-    void tabTo(const char* name)
-    {
-        for (int i = 0; i < 5 && QApplication::focusWidget()->objectName() != name; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
-    }
-
-    void expectInstructions()
-    {
-        const std::map<int, std::string> expected = {
-            {8, "     DOZVOLITE KOMPJUTERU DA IGRA UMESTO VAS "},
-            {9, "                 VI SAMO UPISITE BROJEVE NA LISTIC "},
-            {10, "                         I OBAVEZNO UPLATITE "},
-            {11, "                                  SRECNO !!!"},
-        };
-        EXPECT_EQ(printedLines(), expected);
-        const PrintSurface& surface = form.printSurface();
-        EXPECT_EQ(surface.cursorX(), 0);
-        EXPECT_EQ(surface.cursorY(), 11 * surface.lineHeight()) << "ends at the start of line 12";
-    }
 };
 
 TEST_F(SoundObjectTest, StandsInTheTopRightCornerLastInTabOrder)
@@ -60,60 +36,6 @@ TEST_F(SoundObjectTest, StandsInTheTopRightCornerLastInTabOrder)
     const QImage face = loudspeaker()->grab().toImage();
     const QColor corner = face.pixelColor(2, face.height() - 3);
     EXPECT_EQ(corner.name(), "#ffffff") << "its face is drawn on a white ground";
-}
-
-TEST_F(SoundObjectTest, TabFromTheLastButtonShowsTheInstructions)
-{
-    click("Command3");
-    tabTo("Command2");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), loudspeaker());
-    expectInstructions();
-    EXPECT_GT(yellowPixels(grabWindow(), QRect(0, 150, 553, 120)), 500);
-}
-
-TEST_F(SoundObjectTest, ShiftTabFromTheFirstButtonShowsThemToo)
-{
-    QTest::keyClick(button("Command1"), Qt::Key_Backtab);
-    ASSERT_EQ(QApplication::focusWidget(), loudspeaker());
-    expectInstructions();
-}
-
-TEST_F(SoundObjectTest, AClickShowsThemOnlyWhenTheFocusMovesThere)
-{
-    click("Command1");
-    QTest::mouseClick(loudspeaker(), Qt::LeftButton);
-    ASSERT_EQ(QApplication::focusWidget(), loudspeaker());
-    expectInstructions();
-
-    // Already focused: a second click changes nothing, even after the text was replaced.
-    const auto shown = form.printSurface().runs();
-    QTest::mouseClick(loudspeaker(), Qt::LeftButton);
-    EXPECT_EQ(form.printSurface().runs(), shown);
-
-    // A button takes the focus and replaces the instructions; a click brings them back.
-    click("Command2");
-    EXPECT_EQ(form.printSurface().runs().size(), 1u);
-    QTest::mouseClick(loudspeaker(), Qt::LeftButton);
-    expectInstructions();
-}
-
-TEST_F(SoundObjectTest, SwitchingToAnotherWindowAndBackDoesNotShowThemAgain)
-{
-    tabTo("SoundRec1");
-    click("Command2"); // replaces the instructions but let the focus go back without a click
-    loudspeaker()->setFocus(Qt::OtherFocusReason);
-    const auto numbers = form.printSurface().runs();
-    ASSERT_EQ(numbers.size(), 1u);
-
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    ASSERT_EQ(QApplication::focusWidget(), loudspeaker());
-    EXPECT_EQ(form.printSurface().runs(), numbers) << "coming back is no focus move";
 }
 
 TEST_F(SoundObjectTest, DoubleClickSpaceAndEnterActivateItAndSingleClicksDoNot)

@@ -9,9 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <map>
 #include <ostream>
-#include <string>
 
 // Readable failure messages for Qt's strings.
 inline void PrintTo(const QString& string, std::ostream* out)
@@ -32,16 +30,6 @@ protected:
     QPushButton* button(const char* name) { return form.findChild<QPushButton*>(name); }
 
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-
-    // The printed lines as the user reads them, keyed by line number from the top (1-based).
-    std::map<int, std::string> printedLines() const
-    {
-        std::map<int, std::string> lines;
-        for (const PrintedRun& run : form.printSurface().runs()) {
-            lines[run.line] += run.text;
-        }
-        return lines;
-    }
 
     // Pixels of the printed text's yellow within a rectangle of the window, in logical pixels.
     static int yellowPixels(const QImage& image, const QRect& logicalArea)
